@@ -1,0 +1,64 @@
+#include "MessageBoxPrompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon iconOf(Prompter::Kind kind) {
+    switch (kind) {
+        case Prompter::Kind::Warning:
+            return QMessageBox::Warning;
+        case Prompter::Kind::Information:
+            return QMessageBox::Information;
+        case Prompter::Kind::Question:
+            return QMessageBox::Question;
+        case Prompter::Kind::Plain:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::optional<QString> runDialog(QWidget* parent, const Prompter::FileRequest& request,
+                                 QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setDirectory(request.directory.isEmpty() ? QDir::currentPath() : request.directory);
+    if (!request.fileName.isEmpty()) {
+        dialog.selectFile(request.fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+void MessageBoxPrompter::tell(Kind kind, const QString& text) {
+    QMessageBox box(iconOf(kind), QApplication::applicationName(), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool MessageBoxPrompter::ask(Kind kind, const QString& text) {
+    QMessageBox box(iconOf(kind), QApplication::applicationName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> MessageBoxPrompter::openFile(const FileRequest& request) {
+    return runDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> MessageBoxPrompter::saveFile(const FileRequest& request) {
+    return runDialog(parent_, request, QFileDialog::AcceptSave);
+}

@@ -1,0 +1,73 @@
+#include "InputCommand.h"
+
+#include "CliOutput.h"
+#include "core/ScriptedPrompter.h"
+#include "core/SimulationFile.h"
+#include "core/SimulationInput.h"
+
+#include <QJsonArray>
+
+namespace {
+
+QString drawTypeName(int drawType) {
+    return drawType == SimulationInput::LineStart ? QStringLiteral("à départ en ligne")
+                                                  : QStringLiteral("à entrée échelonnée");
+}
+
+QStringList toText(const SimulationInput& input) {
+    QStringList lines{
+        QStringLiteral("Classement de : %1").arg(input.RangeStart),
+        QStringLiteral("à : %1").arg(input.RangeEnd),
+        QStringLiteral("Lignes de la grille : %1").arg(input.RowCount()),
+    };
+    for (const SimulationInput::Row& row : input.Rows) {
+        lines << QStringLiteral("  %1 : %2").arg(row.RankingText, row.CountText);
+    }
+    lines << QStringLiteral("Nombre de qualifiés sortants : %1").arg(input.QualifiersOutText)
+          << QStringLiteral("Nombre de qualifiés entrants : %1").arg(input.QualifiersInText)
+          << QStringLiteral("Nombre de tête de série : %1").arg(input.SeedsText)
+          << QStringLiteral("Sur tableau à : %1").arg(input.EntrySizeText)
+          << QStringLiteral("Type de tableau : %1").arg(drawTypeName(input.DrawType));
+    return lines;
+}
+
+}  // namespace
+
+QJsonObject InputCommand::toJson(const SimulationInput& input) {
+    QJsonArray rows;
+    for (const SimulationInput::Row& row : input.Rows) {
+        rows.append(QJsonObject{{QStringLiteral("ranking"), row.RankingText},
+                                {QStringLiteral("count"), row.CountText}});
+    }
+    return QJsonObject{{QStringLiteral("rangeStart"), input.RangeStart},
+                       {QStringLiteral("rangeEnd"), input.RangeEnd},
+                       {QStringLiteral("rowCount"), input.RowCount()},
+                       {QStringLiteral("rows"), rows},
+                       {QStringLiteral("qualifiersOut"), input.QualifiersOutText},
+                       {QStringLiteral("qualifiersIn"), input.QualifiersInText},
+                       {QStringLiteral("seeds"), input.SeedsText},
+                       {QStringLiteral("entrySize"), input.EntrySizeText},
+                       {QStringLiteral("drawType"), input.DrawType},
+                       {QStringLiteral("drawTypeName"), drawTypeName(input.DrawType)}};
+}
+
+int InputCommand::run(const QStringList& arguments) {
+    QStringList files = arguments;
+    const bool json = files.removeAll(QStringLiteral("--json")) > 0;
+    CliOutput output(json);
+    if (files.size() != 1) {
+        return output.failure(QStringLiteral("Usage : orvanel-cli input FICHIER [--json]"));
+    }
+    SimulationInput input;
+    ScriptedPrompter prompter;
+    switch (SimulationFile::LoadSimulation(files.first(), input, prompter)) {
+        case SimulationFile::LoadStatus::Missing:
+            return output.failure(
+                QStringLiteral("Le fichier \"%1\" n'existe pas.").arg(files.first()));
+        case SimulationFile::LoadStatus::Failed:
+            return output.failure(prompter.texts().join(QLatin1Char('\n')));
+        case SimulationFile::LoadStatus::Loaded:
+            break;
+    }
+    return output.result(toJson(input), toText(input));
+}

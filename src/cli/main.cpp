@@ -1,0 +1,26 @@
+#include "CliOutput.h"
+#include "InputCommand.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+QString usage() {
+    return QStringLiteral(
+        "Usage : orvanel-cli COMMANDE [options]\n"
+        "Commandes :\n"
+        "  input FICHIER [--json]   contenu d'un fichier de simulation");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    if (command == QLatin1String("input")) {
+        return InputCommand::run(arguments);
+    }
+    return CliOutput(false).failure(usage());
+}

@@ -1,0 +1,18 @@
+#include <gtest/gtest.h>
+
+#ifdef ORVANEL_WIDGET_TESTS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#endif
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    TestApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
