@@ -1,0 +1,51 @@
+#pragma once
+
+#include "PageItem.h"
+
+#include <QHash>
+#include <QList>
+#include <QSize>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+class PageObserver;
+
+// A page of named, positioned labels and shapes, in the order they were added (later
+// items are drawn over earlier ones). Layout algorithms write into it, tests read it,
+// renderers mirror it on screen or paint it on paper. Finding, changing and removing an
+// item by name cost O(log n), so pages of thousands of items stay quick.
+class Page {
+public:
+    Page() = default;
+    Page(const Page&) = delete;
+    Page& operator=(const Page&) = delete;
+
+    // Adds an item and returns its name. An item without a name gets a unique one
+    // ("#" and a number); an item named like one already there replaces it, in place.
+    QString add(PageItem item);
+
+    const PageItem* find(const QString& name) const;
+    bool contains(const QString& name) const { return byName_.contains(name); }
+    // Runs edit on the named item and tells the observer; false when there is none.
+    bool change(const QString& name, const std::function<void(PageItem&)>& edit);
+    bool remove(const QString& name);
+    void clear();
+
+    int count() const { return static_cast<int>(items_.size()); }
+    QList<const PageItem*> items() const;
+    // The names that start with prefix, in page order.
+    QStringList names(const QString& prefix = QString()) const;
+    // The smallest size from the top left corner that holds every visible item.
+    QSize extent() const;
+
+    void setObserver(PageObserver* observer) { observer_ = observer; }
+
+private:
+    std::map<quint64, PageItem> items_;  // by order of addition
+    QHash<QString, quint64> byName_;
+    quint64 nextOrder_ = 0;
+    quint64 nextAnonymous_ = 0;
+    PageObserver* observer_ = nullptr;
+};

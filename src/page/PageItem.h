@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+// The font of a label, by the name the windows and reports use ("Arial", "Comic Sans
+// MS", "Times New Roman"); the renderers map it to an installed font.
+struct PageFont {
+    QString family = QStringLiteral("Arial");
+    int pointSize = 8;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+
+    bool operator==(const PageFont&) const = default;
+};
+
+// One named, positioned item of a page, in integer pixels from the page's top left
+// corner (one pixel is 1/96 inch on paper).
+struct PageItem {
+    enum class Kind {
+        Label,      // text in a box
+        Bar,        // a filled rectangle: segments, connectors, separators
+        Line,       // from (left, top) to (left + width, top + height)
+        Rectangle,  // an outline
+        Circle,     // an outline inscribed in the box
+    };
+
+    QString name;
+    Kind kind = Kind::Label;
+    int left = 0;
+    int top = 0;
+    int width = 0;   // a label of width 0 takes the width of its text
+    int height = 0;  // a label of height 0 takes the height of its font
+
+    QString text;
+    PageFont font;
+    QColor textColor = QColor(0, 0, 0);
+    QColor background;  // invalid: transparent
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool wordWrap = false;
+
+    QColor penColor = QColor(0, 0, 0);  // shapes; a bar is filled with it
+    int penWidth = 1;
+    QColor brushColor;  // rectangles and circles; invalid: not filled
+
+    QString hint;
+    int tag = 0;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    bool visible = true;
+    bool draggable = false;
+
+    QRect box() const { return QRect(left, top, width, height); }
+    bool operator==(const PageItem&) const = default;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+struct PageItem;
+
+// Told of every change of a page, so that a renderer can mirror it.
+class PageObserver {
+public:
+    virtual ~PageObserver() = default;
+    virtual void itemAdded(const PageItem& item) = 0;
+    virtual void itemChanged(const PageItem& item) = 0;
+    virtual void itemRemoved(const QString& name) = 0;
+    virtual void pageCleared() = 0;
+};
