@@ -28,6 +28,8 @@ std::optional<QString> runDialog(QWidget* parent, const Prompter::FileRequest& r
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
+    // Saving asks its own question before overwriting a file: the dialog does not.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setDirectory(request.directory.isEmpty() ? QDir::currentPath() : request.directory);

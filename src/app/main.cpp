@@ -1,14 +1,30 @@
+#include "AppWizardFactory.h"
+#include "HostInterface.h"
 #include "MessageBoxPrompter.h"
+#include "TDlgSimulationTableaux.h"
+
+#include "core/StaircaseState.h"
+#include "page/FontSubstitutions.h"
 
 #include <QApplication>
+#include <QDir>
 
+// The program on its own: it sets the host's values itself, shows the main window
+// modally and ends when that window closes.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvanel de TENNIS, TEL,TEE"));
+    FontSubstitutions::Install();
+
+    HostInterface host =
+        HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                              QStringLiteral(ORVANEL_SOURCE_DATA_DIR)});
+    StaircaseState state;
     MessageBoxPrompter prompter;
-    prompter.information(QStringLiteral(
-        "Cette version ne contient pas encore la fenêtre principale : elle sait lire, "
-        "contrôler et enregistrer une simulation par la commande orvanel-cli.\n"
-        "La fenêtre principale arrive avec la prochaine version."));
+    AppWizardFactory wizards(state, prompter);
+    TDlgSimulationTableaux window(host, state, prompter, wizards);
+    prompter.setParent(&window);
+    host.VersionLabelText = window.versionLabelText();
+    window.exec();
     return 0;
 }

@@ -1,0 +1,121 @@
+#include "ToolPictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <functional>
+
+namespace {
+
+// Draws a picture on a 16 × 16 grid, at the sizes tool bars ask for.
+QIcon drawn(const std::function<void(QPainter&)>& draw) {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 16.0, size / 16.0);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QPen outline(const QColor& color) {
+    QPen pen(color, 0.8);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
+}
+
+void drawDisk(QPainter& painter) {
+    painter.setPen(outline(QColor(20, 40, 110)));
+    painter.setBrush(QColor(45, 85, 185));
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.2, 1.2);
+    painter.setBrush(QColor(250, 250, 250));
+    painter.drawRect(QRectF(4, 2, 8, 5));  // the label
+    painter.setBrush(QColor(190, 195, 205));
+    painter.drawRect(QRectF(4.5, 9.5, 7, 5));  // the shutter
+    painter.setBrush(QColor(45, 85, 185));
+    painter.drawRect(QRectF(9, 10.5, 1.5, 3));
+}
+
+}  // namespace
+
+QIcon ToolPictures::Open() {
+    return drawn([](QPainter& painter) {
+        painter.setPen(outline(QColor(150, 105, 10)));
+        painter.setBrush(QColor(230, 180, 60));
+        painter.drawPolygon(
+            QPolygonF{{1, 3}, {6, 3}, {7.5, 4.5}, {13, 4.5}, {13, 13.5}, {1, 13.5}});
+        painter.setBrush(QColor(250, 215, 110));
+        painter.drawPolygon(QPolygonF{{3.5, 7}, {15.5, 7}, {13, 13.5}, {1, 13.5}});
+    });
+}
+
+QIcon ToolPictures::Save() {
+    return drawn(drawDisk);
+}
+
+QIcon ToolPictures::SaveAs() {
+    return drawn([](QPainter& painter) {
+        painter.save();
+        painter.scale(0.8, 0.8);
+        drawDisk(painter);
+        painter.restore();
+        // A pencil across the corner: saved under another name.
+        painter.setPen(outline(QColor(90, 60, 20)));
+        painter.setBrush(QColor(240, 190, 70));
+        painter.drawPolygon(QPolygonF{{9, 14}, {9.6, 11.4}, {14.4, 6.6}, {16, 8.2}, {11.2, 13}});
+        painter.setBrush(QColor(60, 60, 60));
+        painter.drawPolygon(QPolygonF{{9, 14}, {9.6, 11.4}, {11.2, 13}});
+    });
+}
+
+QIcon ToolPictures::Quit() {
+    return drawn([](QPainter& painter) {
+        // An open door and an arrow leaving through it.
+        painter.setPen(outline(QColor(80, 50, 25)));
+        painter.setBrush(QColor(160, 110, 60));
+        painter.drawRect(QRectF(1.5, 1.5, 8, 13));
+        painter.setBrush(QColor(120, 75, 35));
+        painter.drawPolygon(QPolygonF{{1.5, 1.5}, {5.5, 3}, {5.5, 15.5}, {1.5, 14.5}});
+        QPen arrow(QColor(200, 30, 30), 2.0);
+        arrow.setCapStyle(Qt::RoundCap);
+        arrow.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(arrow);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawLine(QPointF(7.5, 8), QPointF(14.5, 8));
+        painter.drawPolyline(QPolygonF{{11.5, 5}, {14.5, 8}, {11.5, 11}});
+    });
+}
+
+QPixmap ToolPictures::Logo(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 100.0, size / 100.0);
+    QRadialGradient felt(QPointF(38, 35), 65);
+    felt.setColorAt(0, QColor(238, 250, 120));
+    felt.setColorAt(1, QColor(170, 200, 30));
+    painter.setPen(QPen(QColor(120, 145, 20), 2));
+    painter.setBrush(felt);
+    painter.drawEllipse(QRectF(4, 4, 92, 92));
+    // The two seams of a ball curve in from opposite sides.
+    QPainterPath seams;
+    seams.moveTo(20, 14);
+    seams.cubicTo(44, 34, 44, 66, 20, 86);
+    seams.moveTo(80, 14);
+    seams.cubicTo(56, 34, 56, 66, 80, 86);
+    painter.setPen(QPen(QColor(255, 255, 255), 5, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.setClipPath([] {
+        QPainterPath ball;
+        ball.addEllipse(QRectF(5, 5, 90, 90));
+        return ball;
+    }());
+    painter.drawPath(seams);
+    return pixmap;
+}

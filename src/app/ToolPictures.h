@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The pictures of the main window, drawn rather than shipped: the tool bar's open, save,
+// save-as and quit pictures, and the program's logo, a tennis ball.
+class ToolPictures {
+public:
+    static QIcon Open();
+    static QIcon Save();
+    static QIcon SaveAs();
+    static QIcon Quit();
+    static QPixmap Logo(int size);
+};
