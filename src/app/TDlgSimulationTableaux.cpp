@@ -72,7 +72,10 @@ void TDlgSimulationTableaux::createControls() {
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StringGrid1->setFixedWidth(105 + 106 + StringGrid1->verticalScrollBar()->sizeHint().width() +
                                2 * StringGrid1->frameWidth());
-    StringGrid1->setMinimumHeight(21 + 9 * 20);
+    // Tall enough for the twelve rankings the wizards take, under the header.
+    StringGrid1->setMinimumHeight(StringGrid1->horizontalHeader()->sizeHint().height() +
+                                  SimulationTableaux::MaxRankingRows * 20 +
+                                  2 * StringGrid1->frameWidth());
 
     auto* body = new QHBoxLayout;
     body->addWidget(StringGrid1);
