@@ -219,12 +219,10 @@ bool SimulationTableaux::LoadSimulation(const QString& path) {
     return true;
 }
 
-bool SimulationTableaux::SaveSimulation(const QString& path) {
-    if (!SimulationFile::SaveSimulation(path, input_, prompter_)) {
-        return false;
+void SimulationTableaux::SaveSimulation(const QString& path) {
+    if (SimulationFile::SaveSimulation(path, input_, prompter_)) {
+        ShowFileInUse(path);
     }
-    ShowFileInUse(path);
-    return true;
 }
 
 void SimulationTableaux::ShowFileInUse(const QString& path) {

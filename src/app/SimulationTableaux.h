@@ -70,7 +70,7 @@ public:
 
 private:
     bool LoadSimulation(const QString& path);
-    bool SaveSimulation(const QString& path);
+    void SaveSimulation(const QString& path);
     void SetPicker(Picker picker, int index);
     void ShowFileInUse(const QString& path);
 
