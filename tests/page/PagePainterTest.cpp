@@ -2,8 +2,11 @@
 #include "page/Page.h"
 #include "page/PagePainter.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -134,4 +137,22 @@ TEST(PagePainter, DevicesOfHigherResolutionGetTheSameInchesAndZoomScales) {
     EXPECT_EQ(zoomed.size(), QSize(60, 33));
     EXPECT_EQ(zoomed.pixelColor(15, 30), Red);
     EXPECT_EQ(zoomed.pixelColor(14, 30), White);
+}
+
+TEST(PagePainter, PaintsOnAPdfWriter) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("page.pdf"));
+    Page page;
+    PageItem label;
+    label.name = QStringLiteral("Label1Solution");
+    label.text = QStringLiteral("Solution 1 sur 1 traitée(s)");
+    page.add(label);
+    {
+        QPdfWriter pdf(path);
+        pdf.setResolution(1200);
+        PagePainter::render(page, pdf);
+    }
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("%PDF"));
 }
