@@ -1,0 +1,452 @@
+#include "RecordTable.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+using FieldType = TableLayout::FieldType;
+
+QVariant normalized(const QVariant& value, FieldType type) {
+    if (value.isNull() || !value.isValid()) {
+        return QVariant();
+    }
+    if (type == FieldType::Text) {
+        QString text = value.toString();
+        qsizetype end = text.size();
+        while (end > 0 && text[end - 1] == QLatin1Char(' ')) {
+            --end;
+        }
+        text.truncate(end);
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
+    if (type == FieldType::Boolean) {
+        return QVariant::fromValue<qlonglong>(value.toBool() ? 1 : 0);
+    }
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    return ok ? QVariant::fromValue(number) : QVariant();
+}
+
+int compareValues(const QVariant& a, const QVariant& b, FieldType type) {
+    if (a.isNull() || b.isNull()) {
+        return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
+    }
+    if (type == FieldType::Text) {
+        const int order = a.toString().compare(b.toString());
+        return order < 0 ? -1 : (order > 0 ? 1 : 0);
+    }
+    const qlonglong x = a.toLongLong();
+    const qlonglong y = b.toLongLong();
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
+}  // namespace
+
+RecordTable::Batch::Batch(RecordTable& table) : table_(table) {
+    table_.beginBatch();
+}
+
+RecordTable::Batch::~Batch() {
+    table_.endBatch();
+}
+
+RecordTable::RecordTable(const TableLayout& layout, const QString& location, const QString& name)
+    : layout_(layout), location_(location), name_(name), order_(*layout.orderFields(QString())) {}
+
+RecordTable::~RecordTable() {
+    Close();
+}
+
+QString RecordTable::filePath() const {
+    const QDir folder(location_.isEmpty() ? QDir::currentPath() : location_);
+    return folder.absoluteFilePath(name_);
+}
+
+bool RecordTable::Open() {
+    if (isOpen()) {
+        return true;
+    }
+    errorText_.clear();
+    if (!file_.open(filePath(), layout_)) {
+        return failWith(file_.errorText());
+    }
+    if (!reload()) {
+        file_.close();
+        return false;
+    }
+    return true;
+}
+
+void RecordTable::Close() {
+    settle();
+    if (batchDepth_ > 0) {
+        batchDepth_ = 1;
+        endBatch();
+    }
+    file_.close();
+    records_.clear();
+    current_ = -1;
+    eof_ = bof_ = true;
+}
+
+bool RecordTable::Empty() {
+    if (!isOpen()) {
+        SqliteFile file;
+        if (!file.open(filePath(), layout_) || !file.removeAll()) {
+            return failWith(file.errorText());
+        }
+        return true;
+    }
+    Cancel();
+    if (!file_.removeAll()) {
+        return failWith(file_.errorText());
+    }
+    records_.clear();
+    current_ = -1;
+    eof_ = bof_ = true;
+    return true;
+}
+
+void RecordTable::First() {
+    settle();
+    current_ = records_.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = records_.empty();
+}
+
+void RecordTable::Last() {
+    settle();
+    current_ = RecordCount() - 1;
+    eof_ = true;
+    bof_ = records_.empty();
+}
+
+void RecordTable::Next() {
+    settle();
+    if (current_ + 1 >= RecordCount()) {
+        eof_ = true;
+        return;
+    }
+    ++current_;
+    eof_ = bof_ = false;
+}
+
+void RecordTable::Prior() {
+    settle();
+    if (current_ <= 0) {
+        bof_ = true;
+        return;
+    }
+    --current_;
+    eof_ = bof_ = false;
+}
+
+void RecordTable::SetRecNo(int number) {
+    settle();
+    if (number >= 1 && number <= RecordCount()) {
+        current_ = number - 1;
+        eof_ = bof_ = false;
+    }
+}
+
+bool RecordTable::FindKey(const QVariantList& values) {
+    settle();
+    const int count = static_cast<int>(std::min(values.size(), order_.size()));
+    if (count == 0) {
+        return false;
+    }
+    TableRecord probe;
+    probe.values = QVariantList(FieldCount());
+    for (int at = 0; at < count; ++at) {
+        const int field = order_[at];
+        probe.values[field] = normalized(values[at], layout_.fields[field].type);
+    }
+    const auto found = std::lower_bound(
+        records_.begin(), records_.end(), probe,
+        [&](const TableRecord& a, const TableRecord& b) { return compareOrder(a, b, count) < 0; });
+    if (found == records_.end() || compareOrder(*found, probe, count) != 0) {
+        return false;
+    }
+    current_ = static_cast<int>(found - records_.begin());
+    eof_ = bof_ = false;
+    return true;
+}
+
+bool RecordTable::SetIndex(const QString& indexName) {
+    const std::optional<QList<int>> fields = layout_.orderFields(indexName);
+    if (!fields) {
+        return failWith(QStringLiteral("La table \"%1\" n'a pas d'index \"%2\".")
+                            .arg(QDir::toNativeSeparators(filePath()), indexName));
+    }
+    settle();
+    const Bookmark here = GetBookmark();
+    indexName_ = indexName;
+    order_ = *fields;
+    sortRecords();
+    GotoBookmark(here);
+    return true;
+}
+
+RecordTable::Bookmark RecordTable::GetBookmark() const {
+    return {current_ >= 0 ? records_[static_cast<std::size_t>(current_)].id : 0};
+}
+
+bool RecordTable::GotoBookmark(const Bookmark& bookmark) {
+    settle();
+    const auto found = std::find_if(records_.begin(), records_.end(),
+                                    [&](const TableRecord& r) { return r.id == bookmark.id; });
+    if (found == records_.end()) {
+        return false;
+    }
+    current_ = static_cast<int>(found - records_.begin());
+    eof_ = bof_ = false;
+    return true;
+}
+
+bool RecordTable::Edit() {
+    if (mode_ != Mode::Browse) {
+        return true;
+    }
+    if (current_ < 0) {
+        return failWith(QStringLiteral("La table \"%1\" n'a pas de ligne courante.")
+                            .arg(QDir::toNativeSeparators(filePath())));
+    }
+    buffer_ = records_[static_cast<std::size_t>(current_)];
+    mode_ = Mode::Edit;
+    return true;
+}
+
+void RecordTable::Insert() {
+    settle();
+    buffer_ = TableRecord{0, QVariantList(FieldCount())};
+    mode_ = Mode::Insert;
+}
+
+bool RecordTable::Post() {
+    if (mode_ == Mode::Browse) {
+        return true;
+    }
+    if (!isOpen()) {
+        return failWith(QStringLiteral("La table \"%1\" n'est pas ouverte.")
+                            .arg(QDir::toNativeSeparators(filePath())));
+    }
+    if (keyTaken(buffer_)) {
+        return failWith(QStringLiteral("La table \"%1\" a déjà une ligne de cette clé.")
+                            .arg(QDir::toNativeSeparators(filePath())));
+    }
+    if (mode_ == Mode::Insert) {
+        const std::optional<qint64> id = file_.insert(buffer_.values);
+        if (!id) {
+            return failWith(file_.errorText());
+        }
+        buffer_.id = *id;
+    } else {
+        if (!file_.update(buffer_.id, buffer_.values)) {
+            return failWith(file_.errorText());
+        }
+        if (staysInPlace()) {
+            records_[static_cast<std::size_t>(current_)] = std::move(buffer_);
+            mode_ = Mode::Browse;
+            return true;
+        }
+        records_.erase(records_.begin() + current_);
+    }
+    const std::size_t place = placeFor(buffer_);
+    records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(place), std::move(buffer_));
+    current_ = static_cast<int>(place);
+    eof_ = bof_ = false;
+    mode_ = Mode::Browse;
+    return true;
+}
+
+void RecordTable::Cancel() {
+    mode_ = Mode::Browse;
+}
+
+bool RecordTable::Delete() {
+    Cancel();
+    if (current_ < 0) {
+        return false;
+    }
+    if (!file_.remove(records_[static_cast<std::size_t>(current_)].id)) {
+        return failWith(file_.errorText());
+    }
+    records_.erase(records_.begin() + current_);
+    if (current_ >= RecordCount()) {
+        current_ = RecordCount() - 1;
+        eof_ = true;
+    }
+    bof_ = records_.empty();
+    return true;
+}
+
+int RecordTable::integer(const QString& field) const {
+    return static_cast<int>(value(position(field)).toLongLong());
+}
+
+QString RecordTable::text(const QString& field) const {
+    return value(position(field)).toString();
+}
+
+bool RecordTable::boolean(const QString& field) const {
+    return value(position(field)).toLongLong() != 0;
+}
+
+bool RecordTable::isNull(const QString& field) const {
+    return value(position(field)).isNull();
+}
+
+void RecordTable::setInteger(const QString& field, qint64 number) {
+    setValue(position(field), QVariant::fromValue<qlonglong>(number));
+}
+
+void RecordTable::setText(const QString& field, const QString& text) {
+    setValue(position(field), text);
+}
+
+void RecordTable::setBoolean(const QString& field, bool flag) {
+    setValue(position(field), flag);
+}
+
+void RecordTable::clear(const QString& field) {
+    setValue(position(field), QVariant());
+}
+
+QVariant RecordTable::value(int at) const {
+    const TableRecord* record = currentRecord();
+    if (record == nullptr || at < 0 || at >= FieldCount()) {
+        return QVariant();
+    }
+    return record->values[at];
+}
+
+void RecordTable::setValue(int at, const QVariant& newValue) {
+    Q_ASSERT(at >= 0 && at < FieldCount());
+    if (at < 0 || at >= FieldCount() || !Edit()) {
+        return;
+    }
+    buffer_.values[at] = normalized(newValue, layout_.fields[at].type);
+}
+
+const TableRecord* RecordTable::currentRecord() const {
+    if (mode_ != Mode::Browse) {
+        return &buffer_;
+    }
+    return current_ >= 0 ? &records_[static_cast<std::size_t>(current_)] : nullptr;
+}
+
+int RecordTable::position(const QString& field) const {
+    const int at = layout_.fieldIndex(field);
+    Q_ASSERT_X(at >= 0, "RecordTable", "unknown field");
+    return at;
+}
+
+int RecordTable::compareOrder(const TableRecord& a, const TableRecord& b, int fieldCount) const {
+    for (int at = 0; at < fieldCount; ++at) {
+        const int field = order_[at];
+        const int order =
+            compareValues(a.values[field], b.values[field], layout_.fields[field].type);
+        if (order != 0) {
+            return order;
+        }
+    }
+    return 0;
+}
+
+bool RecordTable::lessThan(const TableRecord& a, const TableRecord& b) const {
+    const int order = compareOrder(a, b, static_cast<int>(order_.size()));
+    return order < 0 || (order == 0 && a.id < b.id);
+}
+
+// Only a keyed table refuses a second record with the same key.
+bool RecordTable::keyTaken(const TableRecord& record) const {
+    if (layout_.keyFields.isEmpty()) {
+        return false;
+    }
+    const QList<int> key = *layout_.orderFields(QString());
+    const auto sameKey = [&](const TableRecord& other) {
+        return other.id != record.id && std::all_of(key.begin(), key.end(), [&](int field) {
+                   return compareValues(other.values[field], record.values[field],
+                                        layout_.fields[field].type) == 0;
+               });
+    };
+    if (!indexName_.isEmpty()) {
+        return std::any_of(records_.begin(), records_.end(), sameKey);
+    }
+    const int count = static_cast<int>(key.size());
+    auto at = std::lower_bound(
+        records_.begin(), records_.end(), record,
+        [&](const TableRecord& a, const TableRecord& b) { return compareOrder(a, b, count) < 0; });
+    for (; at != records_.end() && compareOrder(*at, record, count) == 0; ++at) {
+        if (sameKey(*at)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether the edited record keeps its place between its neighbours in the order.
+bool RecordTable::staysInPlace() const {
+    const std::size_t at = static_cast<std::size_t>(current_);
+    return (at == 0 || lessThan(records_[at - 1], buffer_)) &&
+           (at + 1 == records_.size() || lessThan(buffer_, records_[at + 1]));
+}
+
+std::size_t RecordTable::placeFor(const TableRecord& record) const {
+    const auto place = std::upper_bound(
+        records_.begin(), records_.end(), record,
+        [&](const TableRecord& a, const TableRecord& b) { return lessThan(a, b); });
+    return static_cast<std::size_t>(place - records_.begin());
+}
+
+// A pending edit is posted before the cursor leaves it; one that cannot be posted is
+// dropped (its error stays in errorText) so that the cursor can still move.
+void RecordTable::settle() {
+    if (mode_ != Mode::Browse && !Post()) {
+        Cancel();
+    }
+}
+
+void RecordTable::sortRecords() {
+    std::sort(records_.begin(), records_.end(),
+              [&](const TableRecord& a, const TableRecord& b) { return lessThan(a, b); });
+}
+
+bool RecordTable::reload() {
+    mode_ = Mode::Browse;
+    if (!file_.readAll(records_)) {
+        return failWith(file_.errorText());
+    }
+    sortRecords();
+    current_ = records_.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = records_.empty();
+    return true;
+}
+
+void RecordTable::beginBatch() {
+    if (isOpen() && batchDepth_++ == 0 && !file_.begin()) {
+        failWith(file_.errorText());
+    }
+}
+
+// A transaction that cannot be committed is rolled back, and the records are read
+// again so that memory never shows what the file does not hold.
+void RecordTable::endBatch() {
+    if (batchDepth_ == 0 || --batchDepth_ > 0) {
+        return;
+    }
+    settle();
+    if (!file_.commit()) {
+        failWith(file_.errorText());
+        file_.rollback();
+        reload();
+    }
+}
+
+bool RecordTable::failWith(const QString& text) {
+    errorText_ = text;
+    return false;
+}
