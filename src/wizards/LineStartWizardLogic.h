@@ -1,0 +1,88 @@
+#pragma once
+
+#include "LineStartFigures.h"
+#include "drawtable/TableLocations.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class BusyCursor;
+class Prompter;
+class StaircaseState;
+
+// What the line-start wizard computes and does, without its window: the figures and
+// the texts of its labels, Enter in its grid, and "&Suivant" (the table "Tmpaaaa2.db"
+// prepared, the skeleton built when asked, the outgoing-qualifier lines marked, the
+// bracket view shown, and an accepted draw copied into the host's draw table).
+class LineStartWizardLogic {
+public:
+    static constexpr int GridColumns = 12;
+
+    // The states of the window's controls.
+    struct Controls {
+        QStringList gridNames = QStringList(GridColumns);
+        QStringList gridCounts = QStringList(GridColumns);
+        QString effectif;           // LabelEffectif: N
+        QString qualifiesSortants;  // LabelQualifieSortants: q
+        QString qualifiesEntrants;  // LabelQualifieEntrants: Q
+        QString dimension;          // LabelDimensionTableau: D
+        QString exempts;            // LabelNBExempts
+        QString nonExempts;         // LabelNONExempts
+        QString tetesSerie;         // LabelTetesSerie: S
+        bool seedsVisible = false;  // Label7TetesSerie and LabelTetesSerie
+        bool precedentEnabled = false;
+        bool suivantEnabled = true;
+        bool buildSkeleton = false;  // "Construire le squelette du tableau"
+    };
+
+    // What the bracket view is opened with.
+    struct BracketRequest {
+        int dimension = 0;
+        int players = 0;
+        int byes = 0;
+        int nonByes = 0;
+        int qualifiersOut = 0;
+        int qualifiersIn = 0;
+        int seeds = 0;
+        bool acceptEnabled = false;
+    };
+    // Shows the bracket view modally; true when it closed with the draw accepted.
+    using BracketView = std::function<bool(const BracketRequest&)>;
+
+    // Creating the wizard clears the ranking rows; the caller then copies its own.
+    LineStartWizardLogic(StaircaseState& state, Prompter& prompter, BusyCursor& cursor,
+                         const TableLocations& places, const QString& rankingOrderPath);
+
+    void setOutgoingEdited(bool edited) { figures_.OutgoingEdited = edited; }
+    void setBuildSkeleton(bool build) { controls_.buildSkeleton = build; }
+
+    // The dimension argument is not used: the wizard computes its own.
+    void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension);
+    // The window is shown: without players "&Suivant" is disabled, with the message.
+    void Show();
+    // Enter in the grid: every column with a name becomes a ranking row again.
+    void EnterInGrid(const QStringList& names, const QStringList& counts);
+    // "&Suivant". False when the table could not be prepared (told) or the command is
+    // disabled.
+    bool Suivant(const BracketView& showBracket);
+
+    const LineStartFigures& figures() const { return figures_; }
+    const Controls& controls() const { return controls_; }
+
+    static QString MissingPlayersMessage();
+
+private:
+    bool prepareTable();
+    void markOutgoingQualifiers();
+    void showFigures();
+
+    StaircaseState& state_;
+    Prompter& prompter_;
+    BusyCursor& cursor_;
+    TableLocations places_;
+    QString rankingOrderPath_;
+    LineStartFigures figures_;
+    Controls controls_;
+};
