@@ -1,5 +1,6 @@
 #include "CliOutput.h"
 #include "InputCommand.h"
+#include "TelDrawCommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -10,7 +11,9 @@ QString usage() {
     return QStringLiteral(
         "Usage : orvanel-cli COMMANDE [options]\n"
         "Commandes :\n"
-        "  input FICHIER [--json]   contenu d'un fichier de simulation");
+        "  input FICHIER [--json]   contenu d'un fichier de simulation\n"
+        "  tel-draw FICHIER [...]   tableau à départ en ligne (orvanel-cli tel-draw pour "
+        "l'aide)");
 }
 
 }  // namespace
@@ -21,6 +24,9 @@ int main(int argc, char* argv[]) {
     const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
     if (command == QLatin1String("input")) {
         return InputCommand::run(arguments);
+    }
+    if (command == QLatin1String("tel-draw")) {
+        return TelDrawCommand::run(arguments);
     }
     return CliOutput(false).failure(usage());
 }

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QString>
+#include <QStringList>
+
+// The lines of a draw table as the command line prints them: in line order, texts as
+// stored, an empty Numero as null.
+class DrawTableJson {
+public:
+    struct Lines {
+        QJsonArray json;
+        QStringList text;
+        QString error;  // why the table could not be read; empty when it was
+    };
+
+    // With classement, each line also carries its Classement (the host's table).
+    static Lines read(const QString& location, const QString& name, bool classement);
+};
