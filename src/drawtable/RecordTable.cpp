@@ -4,46 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-using FieldType = TableLayout::FieldType;
-
-QVariant normalized(const QVariant& value, FieldType type) {
-    if (value.isNull() || !value.isValid()) {
-        return QVariant();
-    }
-    if (type == FieldType::Text) {
-        QString text = value.toString();
-        qsizetype end = text.size();
-        while (end > 0 && text[end - 1] == QLatin1Char(' ')) {
-            --end;
-        }
-        text.truncate(end);
-        return text.isEmpty() ? QVariant() : QVariant(text);
-    }
-    if (type == FieldType::Boolean) {
-        return QVariant::fromValue<qlonglong>(value.toBool() ? 1 : 0);
-    }
-    bool ok = false;
-    const qlonglong number = value.toLongLong(&ok);
-    return ok ? QVariant::fromValue(number) : QVariant();
-}
-
-int compareValues(const QVariant& a, const QVariant& b, FieldType type) {
-    if (a.isNull() || b.isNull()) {
-        return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
-    }
-    if (type == FieldType::Text) {
-        const int order = a.toString().compare(b.toString());
-        return order < 0 ? -1 : (order > 0 ? 1 : 0);
-    }
-    const qlonglong x = a.toLongLong();
-    const qlonglong y = b.toLongLong();
-    return x < y ? -1 : (x > y ? 1 : 0);
-}
-
-}  // namespace
-
 RecordTable::Batch::Batch(RecordTable& table) : table_(table) {
     table_.beginBatch();
 }
@@ -53,7 +13,10 @@ RecordTable::Batch::~Batch() {
 }
 
 RecordTable::RecordTable(const TableLayout& layout, const QString& location, const QString& name)
-    : layout_(layout), location_(location), name_(name), order_(*layout.orderFields(QString())) {}
+    : layout_(layout),
+      location_(location),
+      name_(name),
+      order_(layout_, *layout_.orderFields(QString()), true) {}
 
 RecordTable::~RecordTable() {
     Close();
@@ -153,20 +116,17 @@ void RecordTable::SetRecNo(int number) {
 
 bool RecordTable::FindKey(const QVariantList& values) {
     settle();
-    const int count = static_cast<int>(std::min(values.size(), order_.size()));
+    const int count = static_cast<int>(std::min(values.size(), order_.fields().size()));
     if (count == 0) {
         return false;
     }
-    TableRecord probe;
-    probe.values = QVariantList(FieldCount());
+    TableRecord probe{0, QVariantList(FieldCount())};
     for (int at = 0; at < count; ++at) {
-        const int field = order_[at];
-        probe.values[field] = normalized(values[at], layout_.fields[field].type);
+        const int field = order_.fields()[at];
+        probe.values[field] = RecordOrder::normalized(values[at], layout_.fields[field].type);
     }
-    const auto found = std::lower_bound(
-        records_.begin(), records_.end(), probe,
-        [&](const TableRecord& a, const TableRecord& b) { return compareOrder(a, b, count) < 0; });
-    if (found == records_.end() || compareOrder(*found, probe, count) != 0) {
+    const auto found = order_.find(records_, probe, count);
+    if (found == records_.end()) {
         return false;
     }
     current_ = static_cast<int>(found - records_.begin());
@@ -182,9 +142,8 @@ bool RecordTable::SetIndex(const QString& indexName) {
     }
     settle();
     const Bookmark here = GetBookmark();
-    indexName_ = indexName;
-    order_ = *fields;
-    sortRecords();
+    order_ = RecordOrder(layout_, *fields, indexName.isEmpty());
+    order_.sort(records_);
     GotoBookmark(here);
     return true;
 }
@@ -232,7 +191,7 @@ bool RecordTable::Post() {
         return failWith(QStringLiteral("La table \"%1\" n'est pas ouverte.")
                             .arg(QDir::toNativeSeparators(filePath())));
     }
-    if (keyTaken(buffer_)) {
+    if (order_.keyTaken(records_, buffer_)) {
         return failWith(QStringLiteral("La table \"%1\" a déjà une ligne de cette clé.")
                             .arg(QDir::toNativeSeparators(filePath())));
     }
@@ -246,14 +205,14 @@ bool RecordTable::Post() {
         if (!file_.update(buffer_.id, buffer_.values)) {
             return failWith(file_.errorText());
         }
-        if (staysInPlace()) {
+        if (order_.staysAt(records_, static_cast<std::size_t>(current_), buffer_)) {
             records_[static_cast<std::size_t>(current_)] = std::move(buffer_);
             mode_ = Mode::Browse;
             return true;
         }
         records_.erase(records_.begin() + current_);
     }
-    const std::size_t place = placeFor(buffer_);
+    const std::size_t place = order_.placeFor(records_, buffer_);
     records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(place), std::move(buffer_));
     current_ = static_cast<int>(place);
     eof_ = bof_ = false;
@@ -327,7 +286,7 @@ void RecordTable::setValue(int at, const QVariant& newValue) {
     if (at < 0 || at >= FieldCount() || !Edit()) {
         return;
     }
-    buffer_.values[at] = normalized(newValue, layout_.fields[at].type);
+    buffer_.values[at] = RecordOrder::normalized(newValue, layout_.fields[at].type);
 }
 
 const TableRecord* RecordTable::currentRecord() const {
@@ -343,64 +302,6 @@ int RecordTable::position(const QString& field) const {
     return at;
 }
 
-int RecordTable::compareOrder(const TableRecord& a, const TableRecord& b, int fieldCount) const {
-    for (int at = 0; at < fieldCount; ++at) {
-        const int field = order_[at];
-        const int order =
-            compareValues(a.values[field], b.values[field], layout_.fields[field].type);
-        if (order != 0) {
-            return order;
-        }
-    }
-    return 0;
-}
-
-bool RecordTable::lessThan(const TableRecord& a, const TableRecord& b) const {
-    const int order = compareOrder(a, b, static_cast<int>(order_.size()));
-    return order < 0 || (order == 0 && a.id < b.id);
-}
-
-// Only a keyed table refuses a second record with the same key.
-bool RecordTable::keyTaken(const TableRecord& record) const {
-    if (layout_.keyFields.isEmpty()) {
-        return false;
-    }
-    const QList<int> key = *layout_.orderFields(QString());
-    const auto sameKey = [&](const TableRecord& other) {
-        return other.id != record.id && std::all_of(key.begin(), key.end(), [&](int field) {
-                   return compareValues(other.values[field], record.values[field],
-                                        layout_.fields[field].type) == 0;
-               });
-    };
-    if (!indexName_.isEmpty()) {
-        return std::any_of(records_.begin(), records_.end(), sameKey);
-    }
-    const int count = static_cast<int>(key.size());
-    auto at = std::lower_bound(
-        records_.begin(), records_.end(), record,
-        [&](const TableRecord& a, const TableRecord& b) { return compareOrder(a, b, count) < 0; });
-    for (; at != records_.end() && compareOrder(*at, record, count) == 0; ++at) {
-        if (sameKey(*at)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Whether the edited record keeps its place between its neighbours in the order.
-bool RecordTable::staysInPlace() const {
-    const std::size_t at = static_cast<std::size_t>(current_);
-    return (at == 0 || lessThan(records_[at - 1], buffer_)) &&
-           (at + 1 == records_.size() || lessThan(buffer_, records_[at + 1]));
-}
-
-std::size_t RecordTable::placeFor(const TableRecord& record) const {
-    const auto place = std::upper_bound(
-        records_.begin(), records_.end(), record,
-        [&](const TableRecord& a, const TableRecord& b) { return lessThan(a, b); });
-    return static_cast<std::size_t>(place - records_.begin());
-}
-
 // A pending edit is posted before the cursor leaves it; one that cannot be posted is
 // dropped (its error stays in errorText) so that the cursor can still move.
 void RecordTable::settle() {
@@ -409,17 +310,12 @@ void RecordTable::settle() {
     }
 }
 
-void RecordTable::sortRecords() {
-    std::sort(records_.begin(), records_.end(),
-              [&](const TableRecord& a, const TableRecord& b) { return lessThan(a, b); });
-}
-
 bool RecordTable::reload() {
     mode_ = Mode::Browse;
     if (!file_.readAll(records_)) {
         return failWith(file_.errorText());
     }
-    sortRecords();
+    order_.sort(records_);
     current_ = records_.empty() ? -1 : 0;
     bof_ = true;
     eof_ = records_.empty();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordOrder.h"
 #include "SqliteFile.h"
 #include "TableLayout.h"
 #include "TableRecord.h"
@@ -101,13 +102,7 @@ private:
 
     const TableRecord* currentRecord() const;
     int position(const QString& field) const;
-    bool lessThan(const TableRecord& a, const TableRecord& b) const;
-    int compareOrder(const TableRecord& a, const TableRecord& b, int fieldCount) const;
-    bool keyTaken(const TableRecord& record) const;
-    bool staysInPlace() const;
-    std::size_t placeFor(const TableRecord& record) const;
     void settle();
-    void sortRecords();
     bool reload();
     void beginBatch();
     void endBatch();
@@ -118,8 +113,7 @@ private:
     QString name_;
     SqliteFile file_;
     std::vector<TableRecord> records_;
-    QList<int> order_;
-    QString indexName_;
+    RecordOrder order_;
     int current_ = -1;
     bool eof_ = true;
     bool bof_ = true;

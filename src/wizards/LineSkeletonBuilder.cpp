@@ -6,15 +6,12 @@
 #include "drawtable/DrawLine.h"
 #include "drawtable/RankingOrderList.h"
 #include "drawtable/RecordTable.h"
-#include "drawtable/TableLayout.h"
 
 namespace {
 
 constexpr int NoSeed = 2048;  // a placement number above every seed number
-const QString Qualifier = QStringLiteral("q");
-
 bool isQualifier(const QString& name) {
-    return name.toLower() == Qualifier;
+    return name.toLower() == LineRoster::Qualifier;
 }
 
 }  // namespace
@@ -66,12 +63,14 @@ bool LineSkeletonBuilder::BuildLineSkeleton() {
     if (qualifiers > 0 && qualifiers - firstRoundMatches > secondRoundMatches) {
         secondRoundMatches = qualifiers - firstRoundMatches;
     }
-    if (!fillRoster(*order)) {
+    if (!roster_.Fill(state_, *order, places_.DataLocation)) {
+        busy.pause();
+        prompter_.warning(roster_.errorText());
         return false;
     }
-    walk_ = 0;
-    const QList<Pair> firstRound = takePairs(firstRoundMatches, qualifiers);
-    const QList<Pair> secondRound = takePairs(secondRoundMatches, qualifiers - firstRoundMatches);
+    const QList<Pair> firstRound = roster_.TakePairs(firstRoundMatches, qualifiers);
+    const QList<Pair> secondRound =
+        roster_.TakePairs(secondRoundMatches, qualifiers - firstRoundMatches);
     k_ = 0;
     unplaced_ = 0;
     placeByes(byes - 2 * secondRoundMatches);
@@ -113,75 +112,11 @@ bool LineSkeletonBuilder::clearPlacedPlayers(BusyCursorScope& busy) {
     return true;
 }
 
-bool LineSkeletonBuilder::fillRoster(const RankingOrderList& order) {
-    RecordTable roster(TableLayout::Roster(), places_.DataLocation, TableNames::Roster);
-    if (!roster.Empty() || !roster.Open()) {
-        prompter_.warning(roster.errorText());
-        return false;
-    }
-    {
-        RecordTable::Batch batch(roster);
-        for (const RankingRow& row : state_.Rankings) {
-            if (row.Name.isEmpty()) {
-                continue;
-            }
-            const int place = order.order(row.Name);
-            for (int n = 1; n <= row.Count; ++n) {
-                roster.Append();
-                roster.setBoolean(QStringLiteral("Selectionner"), false);
-                roster.setText(QStringLiteral("Class_Simple"), row.Name);
-                if (place >= 0) {
-                    roster.setInteger(QStringLiteral("NumeroClassSimple"), place + 1);
-                }
-                roster.setText(QStringLiteral("Nom"), row.Name);
-                roster.setText(QStringLiteral("Prenom"), QString::number(n));
-                roster.Post();
-            }
-        }
-    }
-    roster.SetIndex(QStringLiteral("ClassementDecroissant"));
-    roster_.clear();
-    for (roster.First(); !roster.Eof(); roster.Next()) {
-        roster_.append(roster.text(QStringLiteral("Class_Simple")));
-    }
-    if (!roster.errorText().isEmpty()) {
-        prompter_.warning(roster.errorText());
-        return false;
-    }
-    return true;
-}
-
-// The next text of the roster walk; past the last record there is no player.
-QString LineSkeletonBuilder::walkText() {
-    return walk_ < roster_.size() ? roster_[walk_] : QString();
-}
-
-// Pairs built from the walk: A is the current record, B a qualifier while fewer than
-// `qualifiers` pairs have one, otherwise the next record; then the walk moves on.
-QList<LineSkeletonBuilder::Pair> LineSkeletonBuilder::takePairs(int count, int qualifiers) {
-    QList<Pair> pairs;
-    int taken = 0;
-    for (int made = 0; made < count; ++made) {
-        Pair pair{walkText(), Qualifier};
-        if (taken < qualifiers) {
-            ++taken;
-        } else {
-            ++walk_;
-            pair.b = walkText();
-        }
-        ++walk_;
-        pairs.append(pair);
-    }
-    return pairs;
-}
-
-// The strongest players enter alone in round 2, from the roster's last record backwards
-// (the record's Nom is its ranking, as Class_Simple).
+// The strongest players enter alone in round 2, from the roster's last record backwards.
 void LineSkeletonBuilder::placeByes(int byes) {
     for (int bye = 0; bye < byes; ++bye) {
         ++k_;
-        const qsizetype at = roster_.size() - 1 - bye;
-        writeLine(at >= 0 ? roster_[at] : QString(), slots_.PositionOf(k_, 2), k_);
+        writeLine(roster_.FromLast(bye), slots_.PositionOf(k_, 2), k_);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LineRoster.h"
 #include "LineSlots.h"
 #include "LineStartFigures.h"
 #include "drawtable/TableLocations.h"
@@ -11,7 +12,6 @@
 class BusyCursor;
 class BusyCursorScope;
 class Prompter;
-class RankingOrderList;
 class RecordTable;
 class StaircaseState;
 
@@ -46,15 +46,9 @@ public:
     static QString IncompleteMessage(int players);
 
 private:
-    struct Pair {
-        QString a;
-        QString b;
-    };
+    using Pair = LineRoster::Pair;
 
     bool clearPlacedPlayers(BusyCursorScope& busy);
-    bool fillRoster(const RankingOrderList& order);
-    QList<Pair> takePairs(int count, int qualifiers);
-    QString walkText();
     void placeByes(int byes);
     void placeRoundTwo(const QList<Pair>& pairs);
     void placeRoundOne(const QList<Pair>& pairs);
@@ -71,8 +65,7 @@ private:
     Prompter& prompter_;
     BusyCursor& cursor_;
     LineSlots slots_;
-    QStringList roster_;  // Class_Simple in the order of ClassementDecroissant
-    int walk_ = 0;
+    LineRoster roster_;
     int k_ = 0;
     int unplaced_ = 0;
 };
