@@ -281,12 +281,21 @@ QVariant RecordTable::value(int at) const {
     return record->values[at];
 }
 
+// Writing the value a field already holds starts no edit, so that a pass over every
+// line writes only the lines it changes.
 void RecordTable::setValue(int at, const QVariant& newValue) {
     Q_ASSERT(at >= 0 && at < FieldCount());
-    if (at < 0 || at >= FieldCount() || !Edit()) {
+    if (at < 0 || at >= FieldCount()) {
         return;
     }
-    buffer_.values[at] = RecordOrder::normalized(newValue, layout_.fields[at].type);
+    const QVariant stored = RecordOrder::normalized(newValue, layout_.fields[at].type);
+    if (mode_ == Mode::Browse && current_ >= 0 &&
+        records_[static_cast<std::size_t>(current_)].values[at] == stored) {
+        return;
+    }
+    if (Edit()) {
+        buffer_.values[at] = stored;
+    }
 }
 
 const TableRecord* RecordTable::currentRecord() const {

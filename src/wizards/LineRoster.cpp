@@ -9,12 +9,13 @@
 bool LineRoster::Fill(const StaircaseState& state, const RankingOrderList& order,
                       const QString& location) {
     RecordTable roster(TableLayout::Roster(), location, TableNames::Roster);
-    if (!roster.Empty() || !roster.Open()) {
+    if (!roster.Open()) {
         errorText_ = roster.errorText();
         return false;
     }
     {
         RecordTable::Batch batch(roster);
+        roster.Empty();
         for (const RankingRow& row : state.Rankings) {
             if (row.Name.isEmpty()) {
                 continue;

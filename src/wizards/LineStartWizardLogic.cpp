@@ -94,20 +94,25 @@ bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
         return false;
     }
     figures_.PowerDimension = RankingLadder::NextPowerOfTwo(1, figures_.LineDimension);
-    if (!prepareTable()) {
-        return false;
-    }
-    if (controls_.buildSkeleton) {
+    {
         RecordTable draw(TableLayout::DrawLine(), places_.DataLocation, TableNames::LineDraw);
-        if (draw.Open()) {
+        if (!draw.Open()) {
+            prompter_.warning(draw.errorText());
+            return false;
+        }
+        // One transaction for the whole preparation; it is committed and the table
+        // closed before the bracket view reads it.
+        RecordTable::Batch batch(draw);
+        if (!prepareTable(draw)) {
+            return false;
+        }
+        if (controls_.buildSkeleton) {
             LineSkeletonBuilder(draw, figures_, state_, places_, rankingOrderPath_, prompter_,
                                 cursor_)
                 .BuildLineSkeleton();
-        } else {
-            prompter_.warning(draw.errorText());
         }
+        markOutgoingQualifiers(draw);
     }
-    markOutgoingQualifiers();
     state_.FinalDraw = figures_.LineFinalDraw;
     const BracketRequest request{figures_.LineDimension,
                                  figures_.players(),
@@ -125,11 +130,10 @@ bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
 
 // The table is reused while it holds the lines of this dimension and the outgoing
 // qualifiers were not edited; otherwise it is numbered afresh.
-bool LineStartWizardLogic::prepareTable() {
-    RecordTable draw(TableLayout::DrawLine(), places_.DataLocation, TableNames::LineDraw);
+bool LineStartWizardLogic::prepareTable(RecordTable& draw) {
     const int lines = 2 * figures_.LineDimension - 1;
-    if (!draw.Open() || ((draw.RecordCount() != lines || figures_.OutgoingEdited) &&
-                         !DrawLines::FillNumbered(draw, lines))) {
+    if ((draw.RecordCount() != lines || figures_.OutgoingEdited) &&
+        !DrawLines::FillNumbered(draw, lines)) {
         prompter_.warning(draw.errorText());
         return false;
     }
@@ -137,7 +141,7 @@ bool LineStartWizardLogic::prepareTable() {
 }
 
 // The outgoing qualifiers leave from the round reached by halving D down to q.
-void LineStartWizardLogic::markOutgoingQualifiers() {
+void LineStartWizardLogic::markOutgoingQualifiers(RecordTable& draw) {
     if (figures_.LineFinalDraw) {
         return;
     }
@@ -146,20 +150,18 @@ void LineStartWizardLogic::markOutgoingQualifiers() {
     for (int size = figures_.LineDimension; size > qualifiersOut; size /= 2) {
         ++halvings;
     }
-    RecordTable draw(TableLayout::DrawLine(), places_.DataLocation, TableNames::LineDraw);
-    if (!draw.Open()) {
-        prompter_.warning(draw.errorText());
-        return;
-    }
     const LineAddressing lines(figures_.LineDimension);
-    RecordTable::Batch batch(draw);
+    bool written = true;
     for (int i = 1; i <= qualifiersOut; ++i) {
         if (draw.FindKey({lines.LineNumber(halvings + 1, i)})) {
             draw.setInteger(DrawLine::Position, DrawLine::OutgoingQualifier);
             draw.setInteger(DrawLine::Numero, i);
             draw.clear(DrawLine::Nom);
-            draw.Post();
+            written = draw.Post() && written;
         }
+    }
+    if (!written) {
+        prompter_.warning(draw.errorText());
     }
 }
 

@@ -10,6 +10,7 @@
 
 class BusyCursor;
 class Prompter;
+class RecordTable;
 class StaircaseState;
 
 // What the line-start wizard computes and does, without its window: the figures and
@@ -74,8 +75,8 @@ public:
     static QString MissingPlayersMessage();
 
 private:
-    bool prepareTable();
-    void markOutgoingQualifiers();
+    bool prepareTable(RecordTable& draw);
+    void markOutgoingQualifiers(RecordTable& draw);
     void showFigures();
 
     StaircaseState& state_;
