@@ -2,6 +2,7 @@
 
 #include "CliOutput.h"
 #include "DrawTableJson.h"
+#include "app/HostInterface.h"
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
@@ -71,13 +72,10 @@ QString TelDrawCommand::usage() {
 }
 
 QString TelDrawCommand::defaultRankingOrderPath() {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath())
-            .filePath(QStringLiteral("../share/orvanel/") + RankingOrderList::FileName);
-    if (QFileInfo::exists(installed)) {
-        return QDir::cleanPath(installed);
-    }
-    return QDir(QStringLiteral(ORVANEL_DATA_DIR)).filePath(RankingOrderList::FileName);
+    const HostInterface host =
+        HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                              QStringLiteral(ORVANEL_DATA_DIR)});
+    return host.InstallPath(RankingOrderList::FileName);
 }
 
 int TelDrawCommand::run(const QStringList& arguments) {

@@ -8,7 +8,6 @@ class TelDrawCommand {
 public:
     static int run(const QStringList& arguments);
     static QString usage();
-    // The ranking order list shipped with the program: installed beside the executable
-    // (share/orvanel), or the repository's data folder when run from a build tree.
+    // The ranking order list of the program's directory, found as the program finds it.
     static QString defaultRankingOrderPath();
 };
