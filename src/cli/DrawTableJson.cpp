@@ -12,7 +12,6 @@ DrawTableJson::Lines DrawTableJson::read(const QString& location, const QString&
     Lines lines;
     RecordTable table(TableLayout::DrawLine(), location, name);
     if (!table.Open()) {
-        lines.error = table.errorText();
         return lines;
     }
     for (table.First(); !table.Eof(); table.Next()) {

@@ -5,13 +5,13 @@
 #include <QStringList>
 
 // The lines of a draw table as the command line prints them: in line order, texts as
-// stored, an empty Numero as null.
+// stored, an empty Numero as null. A table that cannot be read has no lines (the command
+// has already told why among its messages).
 class DrawTableJson {
 public:
     struct Lines {
         QJsonArray json;
         QStringList text;
-        QString error;  // why the table could not be read; empty when it was
     };
 
     // With classement, each line also carries its Classement (the host's table).

@@ -59,15 +59,22 @@ int InputCommand::run(const QStringList& arguments) {
         return output.failure(QStringLiteral("Usage : orvanel-cli input FICHIER [--json]"));
     }
     SimulationInput input;
+    if (const std::optional<int> failed = load(files.first(), input, output)) {
+        return *failed;
+    }
+    return output.result(toJson(input), toText(input));
+}
+
+std::optional<int> InputCommand::load(const QString& path, SimulationInput& input,
+                                      CliOutput& output) {
     ScriptedPrompter prompter;
-    switch (SimulationFile::LoadSimulation(files.first(), input, prompter)) {
+    switch (SimulationFile::LoadSimulation(path, input, prompter)) {
         case SimulationFile::LoadStatus::Missing:
-            return output.failure(
-                QStringLiteral("Le fichier \"%1\" n'existe pas.").arg(files.first()));
+            return output.failure(QStringLiteral("Le fichier \"%1\" n'existe pas.").arg(path));
         case SimulationFile::LoadStatus::Failed:
             return output.failure(prompter.texts().join(QLatin1Char('\n')));
         case SimulationFile::LoadStatus::Loaded:
             break;
     }
-    return output.result(toJson(input), toText(input));
+    return std::nullopt;
 }

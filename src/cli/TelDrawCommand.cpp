@@ -2,10 +2,10 @@
 
 #include "CliOutput.h"
 #include "DrawTableJson.h"
+#include "InputCommand.h"
 #include "app/HostInterface.h"
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
-#include "core/SimulationFile.h"
 #include "core/SimulationInput.h"
 #include "core/StaircaseState.h"
 #include "core/WizardHandOver.h"
@@ -58,6 +58,39 @@ std::optional<Options> parse(QStringList arguments) {
     return options;
 }
 
+// The figures, the messages in order and the lines of the tables, as JSON or as text.
+int print(const Options& options, CliOutput& output, const LineStartFigures& result,
+          const QStringList& messages, const TableLocations& places) {
+    const DrawTableJson::Lines lines =
+        DrawTableJson::read(places.DataLocation, TableNames::LineDraw, false);
+    QJsonObject object{{QStringLiteral("players"), result.players()},
+                       {QStringLiteral("dimension"), result.LineDimension},
+                       {QStringLiteral("byes"), result.Byes},
+                       {QStringLiteral("nonByes"), result.NonByes},
+                       {QStringLiteral("powerDimension"), result.PowerDimension},
+                       {QStringLiteral("messages"), QJsonArray::fromStringList(messages)},
+                       {QStringLiteral("lines"), lines.json}};
+    QStringList text{QStringLiteral("Effectif du tableau : %1").arg(result.players()),
+                     QStringLiteral("Dimension du tableau : %1").arg(result.LineDimension),
+                     QStringLiteral("Nombre d'exempts : %1").arg(result.Byes),
+                     QStringLiteral("Nombre de non exempts : %1").arg(result.NonByes),
+                     QStringLiteral("Dimension en puissance de 2 : %1").arg(result.PowerDimension),
+                     QStringLiteral("Messages :")};
+    for (const QString& message : messages) {
+        text.append(QStringLiteral("  ") +
+                    QString(message).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    }
+    text.append(QStringLiteral("Lignes du tableau :"));
+    text.append(lines.text);
+    if (options.accept) {
+        const DrawTableJson::Lines host =
+            DrawTableJson::read(places.WorkingDirectory, places.HostTableName, true);
+        object.insert(QStringLiteral("hostLines"), host.json);
+        text.append(QStringLiteral("Lignes de la table de l'application hôte :"));
+        text.append(host.text);
+    }
+    return output.result(object, text);
+}
 }  // namespace
 
 QString TelDrawCommand::usage() {
@@ -91,16 +124,10 @@ int TelDrawCommand::run(const QStringList& arguments) {
         return output.failure(QStringLiteral("Le dossier \"%1\" n'existe pas.").arg(folder));
     }
     SimulationInput input;
-    ScriptedPrompter prompter;
-    switch (SimulationFile::LoadSimulation(options.input, input, prompter)) {
-        case SimulationFile::LoadStatus::Missing:
-            return output.failure(
-                QStringLiteral("Le fichier \"%1\" n'existe pas.").arg(options.input));
-        case SimulationFile::LoadStatus::Failed:
-            return output.failure(prompter.texts().join(QLatin1Char('\n')));
-        case SimulationFile::LoadStatus::Loaded:
-            break;
+    if (const std::optional<int> failed = InputCommand::load(options.input, input, output)) {
+        return *failed;
     }
+    ScriptedPrompter prompter;
 
     StaircaseState state;
     const TableLocations places{folder, folder, TableNames::DefaultHost};
@@ -121,32 +148,5 @@ int TelDrawCommand::run(const QStringList& arguments) {
     // The command line plays the bracket view: it closes it accepted or not.
     wizard.Suivant([&](const LineStartWizardLogic::BracketRequest&) { return options.accept; });
 
-    const LineStartFigures& result = wizard.figures();
-    const DrawTableJson::Lines lines = DrawTableJson::read(folder, TableNames::LineDraw, false);
-    QJsonObject object{{QStringLiteral("players"), result.players()},
-                       {QStringLiteral("dimension"), result.LineDimension},
-                       {QStringLiteral("byes"), result.Byes},
-                       {QStringLiteral("nonByes"), result.NonByes},
-                       {QStringLiteral("powerDimension"), result.PowerDimension},
-                       {QStringLiteral("messages"), QJsonArray::fromStringList(prompter.texts())},
-                       {QStringLiteral("lines"), lines.json}};
-    QStringList text{QStringLiteral("Effectif du tableau : %1").arg(result.players()),
-                     QStringLiteral("Dimension du tableau : %1").arg(result.LineDimension),
-                     QStringLiteral("Nombre d'exempts : %1").arg(result.Byes),
-                     QStringLiteral("Nombre de non exempts : %1").arg(result.NonByes),
-                     QStringLiteral("Dimension en puissance de 2 : %1").arg(result.PowerDimension),
-                     QStringLiteral("Messages :")};
-    for (const QString& message : prompter.texts()) {
-        text.append(QStringLiteral("  ") +
-                    QString(message).replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    }
-    text.append(QStringLiteral("Lignes du tableau :"));
-    text.append(lines.text);
-    if (options.accept) {
-        const DrawTableJson::Lines host = DrawTableJson::read(folder, places.HostTableName, true);
-        object.insert(QStringLiteral("hostLines"), host.json);
-        text.append(QStringLiteral("Lignes de la table de l'application hôte :"));
-        text.append(host.text);
-    }
-    return output.result(object, text);
+    return print(options, output, wizard.figures(), prompter.texts(), places);
 }

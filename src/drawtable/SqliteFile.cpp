@@ -242,8 +242,7 @@ void SqliteFile::rollback() {
 
 bool SqliteFile::prepare(sqlite3_stmt*& statement, const QString& sql) {
     if (db_ == nullptr) {
-        return fail(QStringLiteral("La table \"%1\" n'est pas ouverte.")
-                        .arg(QDir::toNativeSeparators(path_)));
+        return failClosed();
     }
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db_, text.constData(), -1, &statement, nullptr) != SQLITE_OK) {
@@ -256,8 +255,7 @@ bool SqliteFile::prepare(sqlite3_stmt*& statement, const QString& sql) {
 
 bool SqliteFile::execute(const QString& sql) {
     if (db_ == nullptr) {
-        return fail(QStringLiteral("La table \"%1\" n'est pas ouverte.")
-                        .arg(QDir::toNativeSeparators(path_)));
+        return failClosed();
     }
     const QByteArray text = sql.toUtf8();
     if (sqlite3_exec(db_, text.constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
@@ -268,8 +266,7 @@ bool SqliteFile::execute(const QString& sql) {
 
 bool SqliteFile::stepWrite(sqlite3_stmt* statement) {
     if (statement == nullptr) {
-        return fail(QStringLiteral("La table \"%1\" n'est pas ouverte.")
-                        .arg(QDir::toNativeSeparators(path_)));
+        return failClosed();
     }
     const int code = sqlite3_step(statement);
     sqlite3_reset(statement);
@@ -299,6 +296,11 @@ void SqliteFile::bindValues(sqlite3_stmt* statement, const QVariantList& values)
 bool SqliteFile::fail(const QString& message) {
     errorText_ = message;
     return false;
+}
+
+bool SqliteFile::failClosed() {
+    return fail(
+        QStringLiteral("La table \"%1\" n'est pas ouverte.").arg(QDir::toNativeSeparators(path_)));
 }
 
 bool SqliteFile::failDamaged() {

@@ -50,6 +50,7 @@ private:
     bool stepWrite(sqlite3_stmt* statement);
     void bindValues(sqlite3_stmt* statement, const QVariantList& values);
     bool fail(const QString& message);
+    bool failClosed();
     bool failDamaged();
     bool failRead();
     bool failWrite();
