@@ -49,9 +49,7 @@ void RecordTable::Close() {
         endBatch();
     }
     file_.close();
-    records_.clear();
-    current_ = -1;
-    eof_ = bof_ = true;
+    forgetRecords();
 }
 
 bool RecordTable::Empty() {
@@ -66,10 +64,14 @@ bool RecordTable::Empty() {
     if (!file_.removeAll()) {
         return failWith(file_.errorText());
     }
+    forgetRecords();
+    return true;
+}
+
+void RecordTable::forgetRecords() {
     records_.clear();
     current_ = -1;
     eof_ = bof_ = true;
-    return true;
 }
 
 void RecordTable::First() {

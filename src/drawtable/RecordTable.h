@@ -104,6 +104,7 @@ private:
     int position(const QString& field) const;
     void settle();
     bool reload();
+    void forgetRecords();
     void beginBatch();
     void endBatch();
     bool failWith(const QString& text);
