@@ -121,22 +121,21 @@ TEST_F(RecordTableCursor, ABookmarkFindsItsLineAfterTheLineMoved) {
     EXPECT_EQ(lineNumber(table), 9);
 }
 
-TEST_F(RecordTableCursor, FieldsReadByNameAndByPosition) {
+// Fields by name and by position; a cleared field is empty and reads 0 or "", a text of
+// blanks is empty too; moving away posts a pending edit.
+TEST_F(RecordTableCursor, FieldValuesAndEmptyFields) {
     RecordTable& table = numberedTable(3);
     EXPECT_EQ(table.FieldCount(), 9);
     table.SetRecNo(2);
     table.setText(DrawLine::Nom, QStringLiteral("N°60"));
     table.setValue(1, 2);
-    ASSERT_TRUE(table.Post());
+    table.setInteger(DrawLine::Numero, 5);
+    table.Next();
+    table.SetRecNo(2);
     EXPECT_EQ(table.value(3).toString(), QStringLiteral("N°60"));
     EXPECT_EQ(table.integer(DrawLine::Position), 2);
-    EXPECT_TRUE(table.value(2).isNull());
-}
+    EXPECT_EQ(table.integer(DrawLine::Numero), 5);
 
-TEST_F(RecordTableCursor, AClearedFieldIsEmptyAndReadsZero) {
-    RecordTable& table = numberedTable(2);
-    table.setInteger(DrawLine::Numero, 5);
-    ASSERT_TRUE(table.Post());
     table.clear(DrawLine::Numero);
     table.setText(DrawLine::Nom, QStringLiteral("   "));
     ASSERT_TRUE(table.Post());
@@ -144,15 +143,6 @@ TEST_F(RecordTableCursor, AClearedFieldIsEmptyAndReadsZero) {
     EXPECT_TRUE(table.isNull(DrawLine::Numero));
     EXPECT_EQ(table.text(DrawLine::Nom), QString());
     EXPECT_TRUE(table.isNull(DrawLine::Nom));
-}
-
-TEST_F(RecordTableCursor, MovingAwayPostsAPendingEdit) {
-    RecordTable& table = numberedTable(3);
-    table.SetRecNo(1);
-    table.setText(DrawLine::Nom, QStringLiteral("NC"));
-    table.Next();
-    table.First();
-    EXPECT_EQ(table.text(DrawLine::Nom), QStringLiteral("NC"));
 }
 
 TEST_F(RecordTableCursor, TextsLoseTheirTrailingSpacesAndAreFoundWithoutThem) {

@@ -89,6 +89,36 @@ TEST_F(LineSkeleton, ASecondConstructionAsksBeforeReplacingThePlayers) {
     EXPECT_EQ(placed().size(), 6);  // five players and the outgoing line
 }
 
+namespace {
+
+QStringList rosterRecords(const QString& location) {
+    RecordTable roster(TableLayout::Roster(), location, QStringLiteral("TmpaaaJ2.db"));
+    EXPECT_TRUE(roster.Open());
+    EXPECT_TRUE(roster.SetIndex(QStringLiteral("ClassementDecroissant")));
+    QStringList records;
+    for (roster.First(); !roster.Eof(); roster.Next()) {
+        records.append(QStringLiteral("%1 %2 %3 %4")
+                           .arg(roster.text(QStringLiteral("Class_Simple")),
+                                roster.text(QStringLiteral("Prenom")),
+                                roster.isNull(QStringLiteral("NumeroClassSimple"))
+                                    ? QStringLiteral("-")
+                                    : roster.text(QStringLiteral("NumeroClassSimple")))
+                           .arg(roster.boolean(QStringLiteral("Selectionner"))));
+    }
+    return records;
+}
+
+}  // namespace
+
+TEST_F(LineSkeleton, TheRosterHoldsOneRecordPerPlayerWeakestFirst) {
+    wizard({{"15", 2}, {"NC", 1}}, 0, 1, 0);
+    ASSERT_TRUE(next(true));
+    EXPECT_EQ(rosterRecords(dir_.path()),
+              (QStringList{QStringLiteral("NC 1 1 0"), QStringLiteral("15 1 14 0"),
+                           QStringLiteral("15 2 14 0")}));
+}
+
+// Without the list every order is empty: the roster keeps the order of the rows.
 TEST_F(LineSkeleton, AMissingRankingOrderListIsToldAndTheRosterKeepsItsOrder) {
     wizard({{"15", 1}, {"30", 1}}, 0, 1, 0, dir_.filePath(QStringLiteral("ZECLASS.TXT")));
     ASSERT_TRUE(next(true));
@@ -96,29 +126,8 @@ TEST_F(LineSkeleton, AMissingRankingOrderListIsToldAndTheRosterKeepsItsOrder) {
         prompter_.texts(),
         (QStringList{QStringLiteral("Le fichier paramètres ZECLASS.txt non trouvé."), Warning}));
     EXPECT_EQ(prompter_.entries().first().kind, Prompter::Kind::Warning);
-    RecordTable roster(TableLayout::Roster(), dir_.path(), QStringLiteral("TmpaaaJ2.db"));
-    ASSERT_TRUE(roster.Open());
-    ASSERT_EQ(roster.RecordCount(), 2);
-    EXPECT_TRUE(roster.isNull(QStringLiteral("NumeroClassSimple")));
-    EXPECT_EQ(roster.text(QStringLiteral("Class_Simple")), QStringLiteral("15"));
-}
-
-TEST_F(LineSkeleton, TheRosterHoldsOneRecordPerPlayerWithItsOrder) {
-    wizard({{"15", 2}, {"NC", 1}}, 0, 1, 0);
-    ASSERT_TRUE(next(true));
-    RecordTable roster(TableLayout::Roster(), dir_.path(), QStringLiteral("TmpaaaJ2.db"));
-    ASSERT_TRUE(roster.Open());
-    ASSERT_TRUE(roster.SetIndex(QStringLiteral("ClassementDecroissant")));
-    QStringList records;
-    for (roster.First(); !roster.Eof(); roster.Next()) {
-        records.append(QStringLiteral("%1 %2 %3 %4")
-                           .arg(roster.text(QStringLiteral("Class_Simple")),
-                                roster.text(QStringLiteral("Prenom")))
-                           .arg(roster.integer(QStringLiteral("NumeroClassSimple")))
-                           .arg(roster.boolean(QStringLiteral("Selectionner"))));
-    }
-    EXPECT_EQ(records, (QStringList{QStringLiteral("NC 1 1 0"), QStringLiteral("15 1 14 0"),
-                                    QStringLiteral("15 2 14 0")}));
+    EXPECT_EQ(rosterRecords(dir_.path()),
+              (QStringList{QStringLiteral("15 1 - 0"), QStringLiteral("30 1 - 0")}));
 }
 
 TEST_F(LineSkeleton, ADrawOf1024IsBuiltAndOneOf2048IsRefused) {

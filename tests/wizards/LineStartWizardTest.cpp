@@ -22,19 +22,15 @@ TEST_F(LineStartWizard, InitComputesTheFiguresAndTheirLabels) {
     EXPECT_TRUE(controls.suivantEnabled);
 }
 
-TEST_F(LineStartWizard, IncomingQualifiersCountAmongTheEntriesAndNoOutgoingMeansAFinalDraw) {
-    LineStartWizardLogic& logic = wizard({{"15", 9}}, 3, 0, 2);
-    EXPECT_EQ(logic.figures().players(), 12);
-    EXPECT_EQ(logic.figures().LineDimension, 16);
-    EXPECT_TRUE(logic.figures().LineFinalDraw);
-    EXPECT_TRUE(logic.controls().seedsVisible);
-    EXPECT_EQ(logic.controls().tetesSerie, QStringLiteral("2"));
-}
-
-TEST_F(LineStartWizard, ThreeOutgoingQualifiersMakeASectionDrawOfTwelve) {
-    LineStartWizardLogic& logic = wizard({{"15", 10}}, 0, 3, 0);
-    EXPECT_EQ(logic.figures().LineDimension, 12);
-    EXPECT_EQ(logic.figures().Byes, 2);
+TEST_F(LineStartWizard, QualifiersDecideTheEntriesTheFinalDrawAndTheSections) {
+    LineStartWizardLogic& withIncoming = wizard({{"15", 9}}, 3, 0, 2);
+    EXPECT_EQ(withIncoming.figures().players(), 12);
+    EXPECT_EQ(withIncoming.figures().LineDimension, 16);
+    EXPECT_TRUE(withIncoming.figures().LineFinalDraw);
+    EXPECT_TRUE(withIncoming.controls().seedsVisible);
+    LineStartWizardLogic& sections = wizard({{"15", 10}}, 0, 3, 0);
+    EXPECT_EQ(sections.figures().LineDimension, 12);
+    EXPECT_EQ(sections.figures().Byes, 2);
 }
 
 TEST_F(LineStartWizard, WithoutPlayersSuivantIsDisabledWithTheMessage) {
