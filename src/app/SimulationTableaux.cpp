@@ -7,6 +7,8 @@
 #include "core/RankingLadder.h"
 #include "core/SimulationFile.h"
 #include "core/WizardHandOver.h"
+#include "drawtable/RecordTable.h"
+#include "drawtable/TableNames.h"
 
 #include <QDir>
 
@@ -167,6 +169,7 @@ void SimulationTableaux::MettreAZero() {
     input_.QualifiersInText = zero;
     input_.SeedsText = zero;
     input_.EntrySizeText.clear();
+    EmptyLineDrawTable();
 }
 
 void SimulationTableaux::OuvrirFichier() {
@@ -177,7 +180,17 @@ void SimulationTableaux::OuvrirFichier() {
     const auto chosen = prompter_.openFile(request);
     if (chosen) {
         openFileName_ = *chosen;
-        LoadSimulation(*chosen);
+        if (LoadSimulation(*chosen)) {
+            EmptyLineDrawTable();
+        }
+    }
+}
+
+void SimulationTableaux::EmptyLineDrawTable() {
+    // The line-start skeleton was built for the input the user just replaced.
+    RecordTable table(TableLayout::DrawLine(), host_.DataLocation, TableNames::LineDraw);
+    if (!table.Empty()) {
+        prompter_.warning(table.errorText());
     }
 }
 

@@ -73,6 +73,7 @@ private:
     void SaveSimulation(const QString& path);
     void SetPicker(Picker picker, int index);
     void ShowFileInUse(const QString& path);
+    void EmptyLineDrawTable();
 
     HostInterface& host_;
     StaircaseState& state_;

@@ -8,6 +8,10 @@
 #include <algorithm>
 
 bool DrawLines::FillNumbered(RecordTable& table, int count) {
+    // The batch needs the file open to group the writes.
+    if (!table.isOpen() && !table.Open()) {
+        return false;
+    }
     RecordTable::Batch batch(table);
     if (!table.Empty()) {
         return false;

@@ -4,6 +4,10 @@
 #include "core/SimulationFile.h"
 #include "core/StaircaseState.h"
 #include "core/Wizard.h"
+#include "drawtable/DrawLines.h"
+#include "drawtable/RecordTable.h"
+#include "drawtable/TableLayout.h"
+#include "drawtable/TableNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +40,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(work.isValid());
         host.WorkingDirectory = work.path();
+        host.DataLocation = work.path();
         host.HostTableName = QStringLiteral("HOSTTAB.DB");
         host.EntrantNamesOnly = true;
     }
@@ -59,6 +64,16 @@ protected:
             all << row.RankingText;
         }
         return all;
+    }
+
+    // The line-start table holding a skeleton of three lines.
+    void fillLineDrawTable() {
+        RecordTable table(TableLayout::DrawLine(), work.path(), TableNames::LineDraw);
+        ASSERT_TRUE(DrawLines::FillNumbered(table, 3));
+    }
+    int lineDrawCount() const {
+        RecordTable table(TableLayout::DrawLine(), work.path(), TableNames::LineDraw);
+        return table.Open() ? table.RecordCount() : -1;
     }
 
     QTemporaryDir work;
@@ -240,6 +255,28 @@ TEST_F(SimulationTableauxTest, MettreAZeroEmptiesTheCountsAndTheFigures) {
     EXPECT_EQ(input.EntrySizeText, QString());
     EXPECT_EQ(input.RangeEnd, QStringLiteral("30/5"));
     EXPECT_TRUE(window.OutgoingEdited());  // the outgoing text changed from "2"
+}
+
+TEST_F(SimulationTableauxTest, ANewInputEmptiesTheLineStartTable) {
+    opened();
+    fillLineDrawTable();
+    window.MettreAZero();
+    EXPECT_EQ(lineDrawCount(), 0);
+
+    // A file that does not load leaves the table alone; one that loads empties it.
+    fillLineDrawTable();
+    const QString bad = file("bad.txt");
+    QFile badFile(bad);
+    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
+    badFile.write("NC\r\n15\r\ntrois\r\n");
+    badFile.close();
+    prompter.queueFileName(bad);
+    window.OuvrirFichier();
+    EXPECT_EQ(lineDrawCount(), 3);
+    writeInput(file("good.txt"), threeRankings());
+    prompter.queueFileName(file("good.txt"));
+    window.OuvrirFichier();
+    EXPECT_EQ(lineDrawCount(), 0);
 }
 
 TEST_F(SimulationTableauxTest, EnregistrerBeforeAnyOpenDoesNothing) {
