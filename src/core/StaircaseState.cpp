@@ -1,6 +1,7 @@
 #include "StaircaseState.h"
 
 #include "Prompter.h"
+#include "StaircaseWalk.h"
 
 #include <algorithm>
 
@@ -48,68 +49,67 @@ QString StaircaseState::EntryOverflowMessage() {
         .arg(StaircaseStep::EntryCount);
 }
 
+namespace {
+
+// Writes the distribution into Steps and the Placed counters, and tells an overflow.
+class StepsWriter {
+public:
+    StepsWriter(StaircaseState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
+
+    void tourStarted(int, int, int) {}
+    void rowLeft(int, int) {}
+    void ranked(int tour, int entry, int row, int count) {
+        StepEntry& target = state_.Steps[tour].Entries[entry];
+        target.Name = state_.Rankings[row].Name;
+        target.Count += count;
+        state_.Rankings[row].Placed += count;
+    }
+    void qualifiers(int tour, int entry, int count) {
+        StepEntry& target = state_.Steps[tour].Entries[entry];
+        target.Name = QStringLiteral("q");
+        target.Count += count;
+    }
+    void overflow(WalkPoint::Overflow kind) {
+        prompter_.message(kind == WalkPoint::Overflow::Rows
+                              ? StaircaseState::TourOverflowMessage()
+                              : StaircaseState::EntryOverflowMessage());
+    }
+
+private:
+    StaircaseState& state_;
+    Prompter& prompter_;
+};
+
+}  // namespace
+
+WalkRows StaircaseState::walkRows() const {
+    static_assert(WalkRows::RowCount == RankingCount);
+    WalkRows rows;
+    for (int i = 1; i <= RankingCount; ++i) {
+        rows.counts[static_cast<std::size_t>(i - 1)] = Rankings[i].Count;
+    }
+    rows.rankedAlone = TotalPlayers - 2 * QualifiersIn;
+    return rows;
+}
+
 bool StaircaseState::BuildStaircase(const StaircaseSolution& solution, Prompter& prompter) {
     ResetSteps();
-    bool spread = false;
+    const WalkRows rows = walkRows();
     const int tours = solution.tours();
-    const int rankedPositions = TotalPlayers - 2 * QualifiersIn;
-    int i = 1;          // current ranking row
-    int p = 0;          // players placed so far, qualifiers included
-    int span = 0;       // tours the current ranking has been present in
-    bool pair = false;  // the last entry written was followed by a "q" entry
-    const auto overflow = [&prompter](const QString& text) {
-        prompter.message(text);
-        return true;
-    };
+    StepsWriter writer(*this, prompter);
+    WalkPoint walk;
     for (int t = 1; t <= tours; ++t) {
         StaircaseStep& step = Steps[t];
         step.Positions = 2 * solution.Matches[static_cast<std::size_t>(t)];
         if (t < StaircaseSolution::MaxTours) {
             step.Arriving = solution.Matches[static_cast<std::size_t>(t + 1)];
         }
-        int k = 1;
-        int j = 1;
-        if (++span > 2) {
-            spread = true;
-        }
-        while (j <= step.Positions - step.Arriving) {
-            if (Rankings[i].Placed >= Rankings[i].Count) {
-                ++i;
-                k += pair ? 2 : 1;
-                pair = false;
-                span = 1;
-            }
-            if (i > RankingCount) {
-                return overflow(TourOverflowMessage());
-            }
-            if (k > StaircaseStep::EntryCount) {
-                return overflow(EntryOverflowMessage());
-            }
-            step.Entries[k].Name = Rankings[i].Name;
-            ++step.Entries[k].Count;
-            ++Rankings[i].Placed;
-            ++p;
-            ++j;
-            if (p > rankedPositions) {
-                // The table has eight entries per tour: a qualifier that would need a
-                // ninth is the same overflow as a ninth ranking.
-                if (k + 1 > StaircaseStep::EntryCount) {
-                    return overflow(EntryOverflowMessage());
-                }
-                step.Entries[k + 1].Name = QStringLiteral("q");
-                ++step.Entries[k + 1].Count;
-                ++p;
-                ++j;
-                pair = true;
-            }
-        }
-        if (Rankings[i].Placed >= Rankings[i].Count) {
-            ++i;
-            span = 0;
-        }
-        if (i > RankingCount && t < tours) {
-            return overflow(TourOverflowMessage());
+        // The table has eight entries per tour: a qualifier that would need a ninth is
+        // the same overflow as a ninth ranking.
+        WalkTour(walk, rows, t, step.Positions - step.Arriving, t < tours, writer);
+        if (walk.overflow != WalkPoint::Overflow::None) {
+            return true;
         }
     }
-    return spread;
+    return walk.spread;
 }

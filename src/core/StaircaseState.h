@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class Prompter;
+struct WalkRows;
 
 // The one block of data that the staggered-entry wizard, its search, the staircase
 // view, the bracket view and the reports share for the whole run.
@@ -54,6 +55,9 @@ public:
     // Returns true when a ranking is present in more than two tours or when the
     // staircase overflows the step table (the overflow is also told through prompter).
     bool BuildStaircase(const StaircaseSolution& solution, Prompter& prompter);
+    // The ranking counts and the positions of ranked players alone, as the
+    // distribution reads them.
+    WalkRows walkRows() const;
 
     static QString TourOverflowMessage();
     static QString EntryOverflowMessage();
