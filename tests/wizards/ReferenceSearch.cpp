@@ -1,0 +1,162 @@
+#include "ReferenceSearch.h"
+
+#include "core/Prompter.h"
+#include "core/StaircaseState.h"
+
+#include <array>
+
+namespace {
+
+constexpr int Capacity = StaircaseState::SolutionCapacity;
+
+int figure(const StaircaseSolution& solution, int t) {
+    return solution.Matches[static_cast<std::size_t>(t)];
+}
+
+void setFigure(StaircaseSolution& solution, int t, int value) {
+    solution.Matches[static_cast<std::size_t>(t)] = static_cast<std::int16_t>(value);
+}
+
+struct Enumeration {
+    StaircaseState& state;
+    Prompter& prompter;
+    int tours;
+    bool removeSpread;
+    std::array<int, 10> bounds{};
+    StaircaseSolution figures;
+    bool stopped = false;
+
+    void loop(int t) {
+        if (t == tours) {
+            ReferenceSearch::Evaluate(state, prompter, figures, tours, removeSpread);
+            return;
+        }
+        for (int v = bounds[static_cast<std::size_t>(t)]; v >= 1 && !stopped; --v) {
+            setFigure(figures, t, v);
+            loop(t + 1);
+        }
+        if (t == tours - 1 && tours >= 8 && state.SolutionCount > Capacity) {
+            stopped = true;
+        }
+    }
+};
+
+}  // namespace
+
+bool ReferenceSearch::Build(StaircaseState& state, const StaircaseSolution& solution,
+                            Prompter& prompter) {
+    state.ResetSteps();
+    bool spread = false;
+    const int tours = solution.tours();
+    const int rankedPositions = state.TotalPlayers - 2 * state.QualifiersIn;
+    int i = 1;
+    int p = 0;
+    int span = 0;
+    bool pair = false;
+    const auto overflow = [&prompter](const QString& text) {
+        prompter.message(text);
+        return true;
+    };
+    for (int t = 1; t <= tours; ++t) {
+        StaircaseStep& step = state.Steps[t];
+        step.Positions = 2 * figure(solution, t);
+        if (t < StaircaseSolution::MaxTours) {
+            step.Arriving = figure(solution, t + 1);
+        }
+        int k = 1;
+        int j = 1;
+        if (++span > 2) {
+            spread = true;
+        }
+        while (j <= step.Positions - step.Arriving) {
+            if (state.Rankings[i].Placed >= state.Rankings[i].Count) {
+                ++i;
+                k += pair ? 2 : 1;
+                pair = false;
+                span = 1;
+            }
+            if (i > StaircaseState::RankingCount) {
+                return overflow(StaircaseState::TourOverflowMessage());
+            }
+            if (k > StaircaseStep::EntryCount) {
+                return overflow(StaircaseState::EntryOverflowMessage());
+            }
+            step.Entries[k].Name = state.Rankings[i].Name;
+            ++step.Entries[k].Count;
+            ++state.Rankings[i].Placed;
+            ++p;
+            ++j;
+            if (p > rankedPositions) {
+                if (k + 1 > StaircaseStep::EntryCount) {
+                    return overflow(StaircaseState::EntryOverflowMessage());
+                }
+                step.Entries[k + 1].Name = QStringLiteral("q");
+                ++step.Entries[k + 1].Count;
+                ++p;
+                ++j;
+                pair = true;
+            }
+        }
+        if (state.Rankings[i].Placed >= state.Rankings[i].Count) {
+            ++i;
+            span = 0;
+        }
+        if (i > StaircaseState::RankingCount && t < tours) {
+            return overflow(StaircaseState::TourOverflowMessage());
+        }
+    }
+    return spread;
+}
+
+void ReferenceSearch::Evaluate(StaircaseState& state, Prompter& prompter,
+                               const StaircaseSolution& figures, int tours, bool removeSpread) {
+    ++state.Iterations;
+    StaircaseSolution a = figures;
+    const int players = state.TotalPlayers;
+    const int qualifiersIn = state.QualifiersIn;
+    int s = 0;
+    for (int t = 0; t <= 9; ++t) {
+        s += figure(a, t);
+    }
+    if (s > players) {
+        return;
+    }
+    setFigure(a, tours, players - s);
+    for (int t = tours; t >= 1; --t) {
+        if (figure(a, t) == 0 || figure(a, t) > 2 * figure(a, t - 1) - 1) {
+            return;
+        }
+    }
+    if (figure(a, tours - 1) + figure(a, tours) <= qualifiersIn) {
+        return;
+    }
+    if ((2 * qualifiersIn - figure(a, tours)) / 2 > figure(a, tours - 1)) {
+        return;
+    }
+    if (removeSpread && Build(state, a, prompter)) {
+        return;
+    }
+    ++state.SolutionCount;
+    if (state.SolutionCount <= Capacity) {
+        state.Solutions[state.SolutionCount] = a;
+        state.StoredSolutions = static_cast<std::int16_t>(state.SolutionCount);
+    }
+}
+
+int ReferenceSearch::Search(StaircaseState& state, Prompter& prompter, int maxTours,
+                            bool removeSpread) {
+    state.SolutionCount = 0;
+    const int q = state.QualifiersOut;
+    const int t = state.TotalPlayers - 2 * q;
+    const std::array<int, 10> bounds{0, 0, 2 * q - 1, t - 1, t - 2, t - 3, t - 3, t - 4, t - 5, 0};
+    for (int tours = 3; tours <= 9; ++tours) {
+        if (tours > 4 && maxTours < tours) {
+            break;
+        }
+        Enumeration level{state, prompter, tours, removeSpread, bounds, {}, false};
+        setFigure(level.figures, 0, q);
+        setFigure(level.figures, 1, q);
+        level.loop(2);
+    }
+    return state.SolutionCount;
+}
