@@ -1,7 +1,7 @@
 #include "StaircaseState.h"
 
 #include "Prompter.h"
-#include "StaircaseWalk.h"
+#include "StaircaseDistribution.h"
 
 #include <algorithm>
 
@@ -51,24 +51,12 @@ QString StaircaseState::EntryOverflowMessage() {
 
 namespace {
 
-// Writes the distribution into Steps and the Placed counters, and tells an overflow.
-class StepsWriter {
+// Writes the steps and tells an overflow.
+class BuildHooks : public StepsWriter {
 public:
-    StepsWriter(StaircaseState& state, Prompter& prompter) : state_(state), prompter_(prompter) {}
+    BuildHooks(StaircaseState& state, Prompter& prompter)
+        : StepsWriter(state), prompter_(prompter) {}
 
-    void tourStarted(int, int, int) {}
-    void rowLeft(int, int) {}
-    void ranked(int tour, int entry, int row, int count) {
-        StepEntry& target = state_.Steps[tour].Entries[entry];
-        target.Name = state_.Rankings[row].Name;
-        target.Count += count;
-        state_.Rankings[row].Placed += count;
-    }
-    void qualifiers(int tour, int entry, int count) {
-        StepEntry& target = state_.Steps[tour].Entries[entry];
-        target.Name = QStringLiteral("q");
-        target.Count += count;
-    }
     void overflow(WalkPoint::Overflow kind) {
         prompter_.message(kind == WalkPoint::Overflow::Rows
                               ? StaircaseState::TourOverflowMessage()
@@ -76,7 +64,6 @@ public:
     }
 
 private:
-    StaircaseState& state_;
     Prompter& prompter_;
 };
 
@@ -93,23 +80,9 @@ WalkRows StaircaseState::walkRows() const {
 }
 
 bool StaircaseState::BuildStaircase(const StaircaseSolution& solution, Prompter& prompter) {
-    ResetSteps();
-    const WalkRows rows = walkRows();
-    const int tours = solution.tours();
-    StepsWriter writer(*this, prompter);
-    WalkPoint walk;
-    for (int t = 1; t <= tours; ++t) {
-        StaircaseStep& step = Steps[t];
-        step.Positions = 2 * solution.Matches[static_cast<std::size_t>(t)];
-        if (t < StaircaseSolution::MaxTours) {
-            step.Arriving = solution.Matches[static_cast<std::size_t>(t + 1)];
-        }
-        // The table has eight entries per tour: a qualifier that would need a ninth is
-        // the same overflow as a ninth ranking.
-        WalkTour(walk, rows, t, step.Positions - step.Arriving, t < tours, writer);
-        if (walk.overflow != WalkPoint::Overflow::None) {
-            return true;
-        }
-    }
-    return walk.spread;
+    // The table has eight entries per tour: a qualifier that would need a ninth is the
+    // same overflow as a ninth ranking.
+    BuildHooks hooks(*this, prompter);
+    const WalkPoint end = DistributeStaircase(*this, solution, hooks);
+    return end.spread || end.overflow != WalkPoint::Overflow::None;
 }
