@@ -1,0 +1,229 @@
+#include "StaggeredWizardLogic.h"
+
+#include "StaircaseSearch.h"
+#include "core/BusyCursor.h"
+#include "core/IntegerText.h"
+#include "core/Prompter.h"
+#include "core/StaircaseState.h"
+
+#include <algorithm>
+
+namespace {
+
+QString Number(long long value) {
+    return QString::number(value);
+}
+
+void Call(const std::function<void()>& hook) {
+    if (hook) {
+        hook();
+    }
+}
+
+}  // namespace
+
+StaggeredWizardLogic::StaggeredWizardLogic(StaircaseState& state, Prompter& prompter,
+                                           BusyCursor& cursor)
+    : state_(state), prompter_(prompter), cursor_(cursor) {
+    state_.ResetStaircase();
+}
+
+QString StaggeredWizardLogic::MissingParametersMessage() {
+    return QStringLiteral(
+        "Manque des paramètres, compléter la structure du tableau,\nl'effectif, qualifiées...");
+}
+
+void StaggeredWizardLogic::setSearchEnabled(bool enabled) {
+    controls.SuivantEnabled = enabled;
+    controls.EscalierEnabled = enabled;
+}
+
+void StaggeredWizardLogic::Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) {
+    int g = 0;
+    for (int row = 1; row <= StaircaseState::RankingCount; ++row) {
+        const RankingRow& ranking = state_.Rankings[row];
+        if (!ranking.Name.isEmpty()) {
+            controls.StringGrid1Effectif.name(row) = ranking.Name;
+            controls.StringGrid1Effectif.count(row) = Number(ranking.Count);
+            g += ranking.Count;
+        }
+    }
+    controls.LabelEffectif = Number(g + qualifiersIn);
+    controls.LabelQualifieSortants = Number(qualifiersOut);
+    controls.LabelQualifieEntrants = Number(qualifiersIn);
+    controls.LabelTetesSerie = Number(seeds);
+    state_.Compressions = static_cast<std::int16_t>(qualifiersIn - qualifiersOut);
+    controls.LabelNONExempts = Number(state_.Compressions);
+    controls.LabelNBExempts = Number(qualifiersIn);
+    controls.LabelDimensionTableau = Number(dimension);
+
+    state_.QualifiersIn = static_cast<std::int16_t>(qualifiersIn);
+    state_.QualifiersOut = static_cast<std::int16_t>(qualifiersOut);
+    state_.Seeds = static_cast<std::int16_t>(seeds);
+    GridPlayers = g;
+    state_.Couples = static_cast<std::int16_t>(qualifiersIn);
+    state_.Dimension = static_cast<std::int16_t>(dimension);
+    state_.FinalDraw = false;
+
+    controls.AutreSolutionEnabled = true;
+    controls.SeedsVisible = seeds != 0;
+    controls.DimensionVisible = dimension != 0;
+    CouplesShown = false;
+    RoundPickerShown = false;
+    NoIncomingAtStart = false;
+    if (qualifiersOut == 0) {
+        // A final draw: the last round is chosen before anything can be searched.
+        controls.RoundPickerVisible = true;
+        state_.FinalDraw = true;
+        setSearchEnabled(false);
+        RoundPickerShown = true;
+        if (state_.Couples == 0) {
+            controls.CouplesVisible = true;
+            CouplesShown = true;
+        }
+    }
+    if (qualifiersIn == 0) {
+        setSearchEnabled(false);
+        NoIncomingAtStart = true;
+        if (state_.Couples == 0) {
+            controls.CouplesVisible = true;
+            CouplesShown = true;
+        }
+    }
+    controls.PrecedentEnabled = false;
+}
+
+void StaggeredWizardLogic::FormShow() {
+    if (GridPlayers == 0) {
+        setSearchEnabled(false);
+        prompter_.message(MissingParametersMessage());
+    }
+}
+
+void StaggeredWizardLogic::UpdateFigures() {
+    setSearchEnabled(state_.Couples > 0 && state_.QualifiersOut > 0);
+    if (state_.QualifiersIn > 0) {
+        state_.QualifiersIn = state_.Couples;
+    }
+    controls.LabelQualifieSortants = Number(state_.QualifiersOut);
+    controls.LabelQualifieEntrants = Number(state_.QualifiersIn);
+    state_.Compressions = static_cast<std::int16_t>(state_.Couples - state_.QualifiersOut);
+    controls.LabelNONExempts = Number(state_.Compressions);
+    controls.LabelNBExempts = Number(state_.Couples);
+}
+
+void StaggeredWizardLogic::LastRoundChanged(int item) {
+    controls.ComboBox1Sortant = item;
+    if (item >= 0 && item <= 5) {
+        state_.QualifiersOut = static_cast<std::int16_t>(1 << item);
+    }
+    UpdateFigures();
+}
+
+void StaggeredWizardLogic::CouplesChanged(int value) {
+    controls.SpinEdit1Couple = std::clamp(value, 0, MaxCouples);
+    state_.Couples = static_cast<std::int16_t>(controls.SpinEdit1Couple);
+    UpdateFigures();
+}
+
+void StaggeredWizardLogic::GridEnter() {
+    const int sum = controls.StringGrid1Effectif.ReadOnEnter(state_);
+    controls.LabelEffectif = Number(sum + state_.QualifiersIn);
+}
+
+bool StaggeredWizardLogic::readGrid() {
+    state_.ResetSteps();
+    state_.ResetStaircase();
+    state_.TotalPlayers = 0;
+    const auto refused = controls.StringGrid1Effectif.ReadForSearch(state_);
+    if (refused) {
+        prompter_.message(IntegerText::conversionError(*refused));
+        return false;
+    }
+    return true;
+}
+
+StaggeredWizardLogic::Ending StaggeredWizardLogic::SuivantBtnClick(const Hooks& hooks) {
+    state_.Accepted = false;
+    state_.ManualEntry = false;
+    controls.PrecedentEnabled = true;
+    controls.RoundPickerVisible = false;
+    controls.CouplesVisible = false;
+    state_.Iterations = 0;
+    BusyCursorScope wait(cursor_);
+    if (!readGrid()) {
+        // The button marked the window for closing before the command ran.
+        return Ending::CloseOk;
+    }
+    StaircaseSearch search(state_, prompter_);
+    search.PrepareSearch();
+    if (search.DirectSolutionApplies(controls.AutreSolutionChecked)) {
+        search.DirectSolution();
+        wait.pause();
+        Call(hooks.showSolutions);
+    } else {
+        controls.Label1Solution = {QStringLiteral("Recherche solution..."), true};
+        Call(hooks.repaint);
+        controls.SuivantEnabled = false;
+        controls.EscalierEnabled = false;
+        controls.HelpEnabled = false;
+        search.SearchSolutions(controls.SpinEdit1NbTout, controls.VerifChecked);
+        controls.Label1Iteration = {Number(state_.Iterations) + QStringLiteral(" Itération(s)"),
+                                    true};
+        controls.Label1Solution.text =
+            Number(state_.SolutionCount) + QStringLiteral(" Solution(s) trouvée(s)");
+        Call(hooks.repaint);
+        controls.SuivantEnabled = true;
+        controls.CancelEnabled = true;
+        controls.HelpEnabled = true;
+        // The messages and the view take the normal cursor.
+        wait.pause();
+        if (state_.SolutionCount > StaircaseState::SolutionCapacity) {
+            prompter_.message(QStringLiteral("Plus de %1 solutions sont envisageables..!!!")
+                                  .arg(StaircaseState::SolutionCapacity));
+        }
+        if (state_.SolutionCount == 0) {
+            controls.Label1Solution.text = QStringLiteral("Pas de solution trouvée.");
+            prompter_.message(QStringLiteral("Aucune solution de trouvée..!!"));
+            controls.PrecedentEnabled = true;
+        } else {
+            state_.SingleSolution = false;
+            Call(hooks.showSolutions);
+        }
+    }
+    if (state_.Accepted) {
+        return Ending::CloseOk;
+    }
+    controls.PrecedentEnabled = true;
+    return Ending::StayOpen;
+}
+
+StaggeredWizardLogic::Ending StaggeredWizardLogic::EscalierClick(const Hooks& hooks) {
+    state_.ManualEntry = true;
+    if (!readGrid()) {
+        return Ending::CloseIgnore;
+    }
+    state_.TotalPlayers = static_cast<std::int16_t>(state_.TotalPlayers + state_.QualifiersIn);
+    Call(hooks.showManualEntry);
+    if (state_.Accepted) {
+        return Ending::CloseOk;
+    }
+    controls.PrecedentEnabled = true;
+    return Ending::StayOpen;
+}
+
+void StaggeredWizardLogic::PrecedentBtnClick() {
+    controls.Label1Solution.visible = false;
+    controls.Label1Iteration.visible = false;
+    if (RoundPickerShown) {
+        controls.RoundPickerVisible = true;
+        state_.FinalDraw = true;
+        if (CouplesShown) {
+            controls.CouplesVisible = true;
+        }
+    }
+    if (NoIncomingAtStart && CouplesShown) {
+        controls.CouplesVisible = true;
+    }
+    controls.PrecedentEnabled = false;
+}
