@@ -1,5 +1,6 @@
 #include "CliOutput.h"
 #include "InputCommand.h"
+#include "SolveCommand.h"
 #include "TelDrawCommand.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,9 @@ QString usage() {
         "Commandes :\n"
         "  input FICHIER [--json]   contenu d'un fichier de simulation\n"
         "  tel-draw FICHIER [...]   tableau à départ en ligne (orvanel-cli tel-draw pour "
-        "l'aide)");
+        "l'aide)\n"
+        "  solve FICHIER [...]      escaliers d'un tableau à entrée échelonnée (orvanel-cli "
+        "solve pour l'aide)");
 }
 
 }  // namespace
@@ -27,6 +30,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == QLatin1String("tel-draw")) {
         return TelDrawCommand::run(arguments);
+    }
+    if (command == QLatin1String("solve")) {
+        return SolveCommand::run(arguments);
     }
     return CliOutput(false).failure(usage());
 }

@@ -1,0 +1,162 @@
+#include "SolveSession.h"
+
+#include "core/BusyCursor.h"
+#include "core/ScriptedPrompter.h"
+#include "core/SimulationInput.h"
+#include "core/Wizard.h"
+#include "core/WizardHandOver.h"
+#include "page/Page.h"
+#include "staircase/SolutionEvaluator.h"
+#include "staircase/StaircaseViewLogic.h"
+#include "wizards/StaggeredWizardLogic.h"
+
+#include <memory>
+
+namespace {
+
+// What the wizard's showing came to.
+struct Outcome {
+    bool shown = false;
+    bool searched = false;
+    bool viewShown = false;
+    StaggeredWizardLogic::Ending ending = StaggeredWizardLogic::Ending::StayOpen;
+    SolveSession::SearchResult search;
+};
+
+// The staggered-entry wizard as the command line shows it: the options go into the
+// controls the window would show, then "&Suivant" is pressed; the staircase view shows
+// the solutions and is closed without accepting.
+class ScriptedWizard : public Wizard {
+public:
+    ScriptedWizard(StaircaseState& state, Prompter& prompter, const SolveSession::Options& options,
+                   Outcome& outcome)
+        : state_(state),
+          logic_(state, prompter, BusyCursor::none()),
+          options_(options),
+          outcome_(outcome) {}
+
+    void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) override {
+        logic_.Init(qualifiersIn, qualifiersOut, seeds, dimension);
+    }
+
+    void showModal() override {
+        outcome_.shown = true;
+        logic_.FormShow();
+        StaggeredWizardLogic::Controls& controls = logic_.controls;
+        if (options_.lastRound && controls.RoundPickerVisible) {
+            logic_.LastRoundChanged(*options_.lastRound);
+        }
+        if (options_.couples && controls.CouplesVisible) {
+            logic_.CouplesChanged(*options_.couples);
+        }
+        controls.SpinEdit1NbTout = options_.maxTours;
+        if (controls.AutreSolutionEnabled) {
+            controls.AutreSolutionChecked = options_.otherSolutions;
+        }
+        controls.VerifChecked = !options_.keepSpread;
+        if (!controls.SuivantEnabled) {
+            return;
+        }
+        StaggeredWizardLogic::Hooks hooks;
+        hooks.showSolutions = [this] { showSolutions(); };
+        outcome_.searched = true;
+        outcome_.ending = logic_.SuivantBtnClick(hooks);
+        if (!outcome_.viewShown) {
+            keepSearch();
+        }
+    }
+
+private:
+    // The solutions as the search left them, before the view removes any.
+    void keepSearch() {
+        SolveSession::SearchResult& search = outcome_.search;
+        search.singleSolution = state_.SingleSolution;
+        search.iterations = state_.Iterations;
+        search.solutionCount = state_.SolutionCount;
+        search.storedSolutions = state_.StoredSolutions;
+        for (int k = 1; k <= state_.StoredSolutions; ++k) {
+            search.solutions.append(state_.Solutions[k]);
+        }
+    }
+
+    void showSolutions() {
+        keepSearch();
+        outcome_.viewShown = true;
+        Page page;
+        StaircaseViewLogic view(state_, page, BusyCursor::none());
+        view.FormShow();
+    }
+
+    StaircaseState& state_;
+    StaggeredWizardLogic logic_;
+    const SolveSession::Options& options_;
+    Outcome& outcome_;
+};
+
+class ScriptedFactory : public WizardFactory {
+public:
+    ScriptedFactory(StaircaseState& state, Prompter& prompter, const SolveSession::Options& options,
+                    Outcome& outcome)
+        : state_(state), prompter_(prompter), options_(options), outcome_(outcome) {}
+
+    std::unique_ptr<Wizard> create(int /*drawType*/) override {
+        return std::make_unique<ScriptedWizard>(state_, prompter_, options_, outcome_);
+    }
+
+private:
+    StaircaseState& state_;
+    Prompter& prompter_;
+    const SolveSession::Options& options_;
+    Outcome& outcome_;
+};
+
+}  // namespace
+
+bool SolveSession::Run(const SimulationInput& input, const Options& options,
+                       const QString& workingDirectory) {
+    if (input.DrawType != SimulationInput::Staggered) {
+        failure_ = QStringLiteral(
+            "Ce fichier décrit un tableau à départ en ligne : la recherche d'escaliers ne "
+            "concerne que les tableaux à entrée échelonnée.");
+        return false;
+    }
+    ScriptedPrompter prompter;
+    Outcome outcome;
+    ScriptedFactory factory(state_, prompter, options, outcome);
+    WizardHandOver::OpenWizard(input, state_, prompter, workingDirectory, factory);
+    messages_ = prompter.texts();
+    if (!outcome.shown) {
+        failure_ = messages_.join(QLatin1Char('\n'));
+        return false;
+    }
+    if (outcome.searched && outcome.ending != StaggeredWizardLogic::Ending::StayOpen) {
+        // Only a count the grid could not read ends "&Suivant" this way here.
+        failure_ = messages_.join(QLatin1Char('\n'));
+        return false;
+    }
+    if (!outcome.searched) {
+        failure_ = QStringLiteral(
+            "Le bouton \"&Suivant\" de l'assistant reste désactivé : il faut au moins un "
+            "joueur, un dernier tour (--last-round) et des couples (--couples).");
+        if (!messages_.isEmpty()) {
+            failure_ = messages_.join(QLatin1Char('\n')) + QLatin1Char('\n') + failure_;
+        }
+        return false;
+    }
+    search_ = outcome.search;
+    // The view keeps the solutions it did not remove; a direct solution is solution 1.
+    int shown = 0;
+    if (outcome.viewShown) {
+        shown = state_.SingleSolution ? 1 : state_.StoredSolutions;
+    }
+    for (int k = 1; k <= shown; ++k) {
+        Evaluated evaluated;
+        evaluated.solution = state_.Solutions[k];
+        evaluated.check = SolutionEvaluator::Evaluate(state_, evaluated.solution);
+        evaluated.dimension =
+            SolutionEvaluator::DrawDimension(state_.QualifiersOut, evaluated.check.Tours);
+        evaluated.steps = state_.Steps;
+        view_.append(evaluated);
+    }
+    return true;
+}
