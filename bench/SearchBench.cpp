@@ -92,32 +92,32 @@ void Report(benchmark::State& run, const StaircaseState& state, std::size_t mess
     run.counters["messages"] = static_cast<double>(messages);
 }
 
-void Fast(benchmark::State& run, const Input& input) {
+// One search per iteration on a fresh copy of the prepared state.
+template <typename Search>
+void Measure(benchmark::State& run, const Input& input, Search search) {
     const StaircaseState prepared = Prepared(input);
     StaircaseState state;
     std::size_t messages = 0;
     for (auto _ : run) {
         state = prepared;
         CountingPrompter prompter;
-        StaircaseSearch(state, prompter).SearchSolutions(input.maxTours, input.removeSpread);
+        search(state, prompter);
         messages = prompter.messages;
         benchmark::DoNotOptimize(state.SolutionCount);
     }
     Report(run, state, messages);
 }
 
+void Fast(benchmark::State& run, const Input& input) {
+    Measure(run, input, [&input](StaircaseState& state, Prompter& prompter) {
+        StaircaseSearch(state, prompter).SearchSolutions(input.maxTours, input.removeSpread);
+    });
+}
+
 void Plain(benchmark::State& run, const Input& input) {
-    const StaircaseState prepared = Prepared(input);
-    StaircaseState state;
-    std::size_t messages = 0;
-    for (auto _ : run) {
-        state = prepared;
-        CountingPrompter prompter;
+    Measure(run, input, [&input](StaircaseState& state, Prompter& prompter) {
         ReferenceSearch::Search(state, prompter, input.maxTours, input.removeSpread);
-        messages = prompter.messages;
-        benchmark::DoNotOptimize(state.SolutionCount);
-    }
-    Report(run, state, messages);
+    });
 }
 
 const bool registered = [] {

@@ -1,3 +1,4 @@
+#include "common/StaircaseInputs.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
 
@@ -9,28 +10,13 @@
 namespace {
 
 StaircaseSolution solution(std::initializer_list<int> figures) {
-    StaircaseSolution result;
-    std::size_t at = 0;
-    for (int figure : figures) {
-        result.Matches[at++] = static_cast<std::int16_t>(figure);
-    }
-    return result;
+    return Solution(figures);
 }
 
 // Ranking rows in order, best first; TotalPlayers is their sum plus the qualifiers.
 void setRankings(StaircaseState& state, std::initializer_list<std::pair<const char*, int>> rows,
                  int qualifiersIn = 0) {
-    state.ResetStaircase();
-    int row = 1;
-    int total = qualifiersIn;
-    for (const auto& [name, count] : rows) {
-        state.Rankings[row].Name = QString::fromUtf8(name);
-        state.Rankings[row].Count = count;
-        total += count;
-        ++row;
-    }
-    state.QualifiersIn = static_cast<std::int16_t>(qualifiersIn);
-    state.TotalPlayers = static_cast<std::int16_t>(total);
+    SetRankings(state, rows, 0, qualifiersIn);
 }
 
 void expectEntry(const StaircaseStep& step, int k, const char* name, int count) {

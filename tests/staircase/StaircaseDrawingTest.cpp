@@ -44,7 +44,7 @@ TEST(StaircaseDrawing, SummaryOfRankingsQualifiersAndEnd) {
 TEST(StaircaseDrawing, ColumnsFromTheLastRoundLeftwards) {
     StaircaseState state;
     SetRankings(state, {{"A", 1}, {"B", 6}, {"C", 1}}, 2);
-    SolutionEvaluator::Evaluate(state, Matches({2, 2, 3, 1}));
+    SolutionEvaluator::Evaluate(state, Solution({2, 2, 3, 1}));
     Page page;
     StaircaseDrawing(page, state).AfficheInfo(3, state.TotalPlayers);
     // Headers: "1", "2", "3 tours" from left to right.
@@ -78,7 +78,7 @@ TEST(StaircaseDrawing, CompressionsAndPartiesWithoutQualifiers) {
     // Eight positions, three ranked entrants and two qualifiers: one compression.
     StaircaseState state;
     SetRankings(state, {{"A", 6}}, 4, 5);
-    SolutionEvaluator::Evaluate(state, Matches({4, 4, 3}));
+    SolutionEvaluator::Evaluate(state, Solution({4, 4, 3}));
     ASSERT_EQ(state.Steps[1].Entries[2].Name, QStringLiteral("q"));
     ASSERT_EQ(state.Steps[1].Entries[2].Count, 2);
     state.Compressions = 0;
@@ -95,7 +95,7 @@ TEST(StaircaseDrawing, CompressionsAndPartiesWithoutQualifiers) {
 
     // Without incoming qualifiers, never, whatever the compressions.
     SetRankings(state, {{"A", 1}, {"B", 6}, {"C", 1}}, 2);
-    SolutionEvaluator::Evaluate(state, Matches({2, 2, 3, 1}));
+    SolutionEvaluator::Evaluate(state, Solution({2, 2, 3, 1}));
     state.Compressions = -5;
     Page none;
     StaircaseDrawing(none, state).AfficheInfo(3, state.TotalPlayers);

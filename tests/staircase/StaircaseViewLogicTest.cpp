@@ -42,13 +42,13 @@ void Store(StaircaseState& state, std::initializer_list<StaircaseSolution> solut
 TEST(StaircaseView, RemovesIncorrectSolutionsAndClosesTheGap) {
     StaircaseState state;
     SetThreeRankings(state);
-    Store(state, {Matches({2, 2, 2, 2}), Matches({2, 2, 2, 1, 1}), Matches({2, 2, 3, 1})});
+    Store(state, {Solution({2, 2, 2, 2}), Solution({2, 2, 2, 1, 1}), Solution({2, 2, 3, 1})});
     Page page;
     CountingCursor cursor;
     StaircaseViewLogic view(state, page, cursor);
     view.FormShow();
     EXPECT_EQ(state.StoredSolutions, 1);
-    EXPECT_EQ(state.Solutions[1], Matches({2, 2, 3, 1}));
+    EXPECT_EQ(state.Solutions[1], Solution({2, 2, 3, 1}));
     EXPECT_EQ(state.Solutions[2], StaircaseSolution{});
     EXPECT_EQ(state.Solutions[3], StaircaseSolution{});
     EXPECT_EQ(Caption(page, StaircaseViewLogic::SolutionLabelName()),
@@ -70,7 +70,7 @@ TEST(StaircaseView, RemovesIncorrectSolutionsAndClosesTheGap) {
 TEST(StaircaseView, AllRemovedDrawsTheClearedFigures) {
     StaircaseState state;
     SetThreeRankings(state);
-    Store(state, {Matches({2, 2, 2, 2})});
+    Store(state, {Solution({2, 2, 2, 2})});
     Page page;
     CountingCursor cursor;
     StaircaseViewLogic view(state, page, cursor);
@@ -89,7 +89,7 @@ TEST(StaircaseView, ASingleSolutionIsShownAsFound) {
     StaircaseState state;
     SetRankings(state, {{"A", 8}, {"B", 12}}, 4);
     state.SingleSolution = true;
-    state.Solutions[1] = Matches({4, 4, 4, 4, 4});
+    state.Solutions[1] = Solution({4, 4, 4, 4, 4});
     Page page;
     CountingCursor cursor;
     StaircaseViewLogic view(state, page, cursor);
@@ -98,7 +98,7 @@ TEST(StaircaseView, ASingleSolutionIsShownAsFound) {
               QStringLiteral("Solution trouvée"));
     EXPECT_FALSE(view.NextEnabled);
     EXPECT_EQ(state.StoredSolutions, 0);
-    EXPECT_EQ(state.Solutions[1], Matches({4, 4, 4, 4, 4}));
+    EXPECT_EQ(state.Solutions[1], Solution({4, 4, 4, 4, 4}));
     EXPECT_EQ(state.Dimension, 64);
 }
 
@@ -106,7 +106,7 @@ TEST(StaircaseView, ACaptionPerSolutionChecked) {
     StaircaseState state;
     SetThreeRankings(state);
     for (int k = 1; k <= 17; ++k) {
-        state.Solutions[k] = Matches({2, 2, 3, 1});
+        state.Solutions[k] = Solution({2, 2, 3, 1});
     }
     state.StoredSolutions = 17;
     Page page;
@@ -121,7 +121,7 @@ TEST(StaircaseView, ACaptionPerSolutionChecked) {
 TEST(StaircaseView, DimensionFollowsTheQualifiersAndTheTours) {
     StaircaseState state;
     SetRankings(state, {{"A", 5}}, 1);
-    state.Solutions[1] = Matches({1, 1, 1, 1, 1});
+    state.Solutions[1] = Solution({1, 1, 1, 1, 1});
     state.StoredSolutions = 1;
     Page page;
     StaircaseViewLogic view(state, page, BusyCursor::none());
@@ -129,38 +129,25 @@ TEST(StaircaseView, DimensionFollowsTheQualifiersAndTheTours) {
     EXPECT_EQ(state.Dimension, 16);
 
     SetRankings(state, {{"A", 14}}, 5);
-    state.Solutions[1] = Matches({5, 5, 4});
+    state.Solutions[1] = Solution({5, 5, 4});
     view.TraiteUneSolution(1, false);
     EXPECT_EQ(state.Dimension, 32);
 }
 
 TEST(StaircaseView, AStaircaseBeyondTheStepTableIsRemovedOrMarked) {
     StaircaseState state;
-    SetRankings(state,
-                {{"R1", 1},
-                 {"R2", 1},
-                 {"R3", 1},
-                 {"R4", 1},
-                 {"R5", 1},
-                 {"R6", 1},
-                 {"R7", 1},
-                 {"R8", 1},
-                 {"R9", 1},
-                 {"R10", 1},
-                 {"R11", 1},
-                 {"R12", 1}},
-                2);
+    SetSingles(state, 12, 2);
     // Ten rankings would enter in tour 3 of the first one.
-    Store(state, {Matches({2, 2, 3, 5}), Matches({2, 2, 3, 3, 2})});
+    Store(state, {Solution({2, 2, 3, 5}), Solution({2, 2, 3, 3, 2})});
     Page page;
     StaircaseViewLogic view(state, page, BusyCursor::none());
     view.FormShow();
     EXPECT_EQ(state.StoredSolutions, 1);
-    EXPECT_EQ(state.Solutions[1], Matches({2, 2, 3, 3, 2}));
+    EXPECT_EQ(state.Solutions[1], Solution({2, 2, 3, 3, 2}));
 
     // Shown as the one solution, it is drawn as far as it goes, with its verdict.
     state.SingleSolution = true;
-    state.Solutions[1] = Matches({2, 2, 3, 5});
+    state.Solutions[1] = Solution({2, 2, 3, 5});
     state.StoredSolutions = 0;
     view.FormShow();
     EXPECT_EQ(LabelsWithText(
@@ -175,7 +162,7 @@ TEST(StaircaseView, NavigationButtonsAndKeys) {
     StaircaseState state;
     SetThreeRankings(state);
     for (int k = 1; k <= 5; ++k) {
-        state.Solutions[k] = Matches({2, 2, 3, 1});
+        state.Solutions[k] = Solution({2, 2, 3, 1});
     }
     state.StoredSolutions = 5;
     Page page;
@@ -221,7 +208,7 @@ TEST(StaircaseView, EndWithoutStoredSolutionsShowsTheFirst) {
     StaircaseState state;
     SetRankings(state, {{"A", 8}, {"B", 12}}, 4);
     state.SingleSolution = true;
-    state.Solutions[1] = Matches({4, 4, 4, 4, 4});
+    state.Solutions[1] = Solution({4, 4, 4, 4, 4});
     Page page;
     StaircaseViewLogic view(state, page, BusyCursor::none());
     view.FormShow();
@@ -237,7 +224,7 @@ TEST(StaircaseView, NextAtTheLastPlaceDoesNothing) {
     StaircaseState state;
     SetThreeRankings(state);
     for (int k = 1; k <= 200; ++k) {
-        state.Solutions[k] = Matches({2, 2, 3, 1});
+        state.Solutions[k] = Solution({2, 2, 3, 1});
     }
     state.StoredSolutions = 200;
     Page page;
@@ -258,7 +245,7 @@ TEST(StaircaseView, NextAtTheLastPlaceDoesNothing) {
 TEST(StaircaseView, ManualEntryKeepsThePage) {
     StaircaseState state;
     SetThreeRankings(state);
-    Store(state, {Matches({2, 2, 2, 2}), Matches({2, 2, 3, 1})});
+    Store(state, {Solution({2, 2, 2, 2}), Solution({2, 2, 3, 1})});
     state.ManualEntry = true;
     Page page;
     StaircaseViewLogic view(state, page, BusyCursor::none());

@@ -1,5 +1,6 @@
 #include "ReferenceSearch.h"
 
+#include "common/PlainDistribution.h"
 #include "core/Prompter.h"
 #include "core/StaircaseState.h"
 
@@ -45,67 +46,19 @@ struct Enumeration {
 
 bool ReferenceSearch::Build(StaircaseState& state, const StaircaseSolution& solution,
                             Prompter& prompter) {
-    state.ResetSteps();
-    bool spread = false;
-    const int tours = solution.tours();
-    const int rankedPositions = state.TotalPlayers - 2 * state.QualifiersIn;
-    int i = 1;
-    int p = 0;
-    int span = 0;
-    bool pair = false;
-    const auto overflow = [&prompter](const QString& text) {
-        prompter.message(text);
-        return true;
-    };
-    for (int t = 1; t <= tours; ++t) {
-        StaircaseStep& step = state.Steps[t];
-        step.Positions = 2 * figure(solution, t);
-        if (t < StaircaseSolution::MaxTours) {
-            step.Arriving = figure(solution, t + 1);
+    struct Notes {
+        Prompter& prompter;
+        void spread(const QString&, int) {}
+        void left(int) {}
+        void qualifier(int) {}
+        void overflow(WalkPoint::Overflow kind) {
+            prompter.message(kind == WalkPoint::Overflow::Rows
+                                 ? StaircaseState::TourOverflowMessage()
+                                 : StaircaseState::EntryOverflowMessage());
         }
-        int k = 1;
-        int j = 1;
-        if (++span > 2) {
-            spread = true;
-        }
-        while (j <= step.Positions - step.Arriving) {
-            if (state.Rankings[i].Placed >= state.Rankings[i].Count) {
-                ++i;
-                k += pair ? 2 : 1;
-                pair = false;
-                span = 1;
-            }
-            if (i > StaircaseState::RankingCount) {
-                return overflow(StaircaseState::TourOverflowMessage());
-            }
-            if (k > StaircaseStep::EntryCount) {
-                return overflow(StaircaseState::EntryOverflowMessage());
-            }
-            step.Entries[k].Name = state.Rankings[i].Name;
-            ++step.Entries[k].Count;
-            ++state.Rankings[i].Placed;
-            ++p;
-            ++j;
-            if (p > rankedPositions) {
-                if (k + 1 > StaircaseStep::EntryCount) {
-                    return overflow(StaircaseState::EntryOverflowMessage());
-                }
-                step.Entries[k + 1].Name = QStringLiteral("q");
-                ++step.Entries[k + 1].Count;
-                ++p;
-                ++j;
-                pair = true;
-            }
-        }
-        if (state.Rankings[i].Placed >= state.Rankings[i].Count) {
-            ++i;
-            span = 0;
-        }
-        if (i > StaircaseState::RankingCount && t < tours) {
-            return overflow(StaircaseState::TourOverflowMessage());
-        }
-    }
-    return spread;
+    } notes{prompter};
+    const WalkPoint end = PlainDistribution(state, solution, notes);
+    return end.spread || end.overflow != WalkPoint::Overflow::None;
 }
 
 void ReferenceSearch::Evaluate(StaircaseState& state, Prompter& prompter,

@@ -41,9 +41,9 @@ TEST(StaircaseSearch, CountsAndStoresTheSmallestDraws) {
     EXPECT_EQ(search.SearchSolutions(4, false), 3);
     EXPECT_EQ(state.Iterations, 12);
     EXPECT_EQ(state.StoredSolutions, 3);
-    EXPECT_EQ(state.Solutions[1], Figures({2, 2, 3, 1}));
-    EXPECT_EQ(state.Solutions[2], Figures({2, 2, 2, 2}));
-    EXPECT_EQ(state.Solutions[3], Figures({2, 2, 2, 1, 1}));
+    EXPECT_EQ(state.Solutions[1], Solution({2, 2, 3, 1}));
+    EXPECT_EQ(state.Solutions[2], Solution({2, 2, 2, 2}));
+    EXPECT_EQ(state.Solutions[3], Solution({2, 2, 2, 1, 1}));
     EXPECT_EQ(state.Solutions[4], StaircaseSolution{});
 
     state = Plain(8, 2);
@@ -65,7 +65,7 @@ TEST(StaircaseSearch, NineTourStaircaseOnlyWithNineTours) {
 
     state = Plain(10, 1);
     EXPECT_EQ(search.SearchSolutions(9, false), 1);
-    EXPECT_EQ(state.Solutions[1], Figures({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(state.Solutions[1], Solution({1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
 }
 
 TEST(StaircaseSearch, CountsBeyondTheTwoHundredStored) {
@@ -127,21 +127,21 @@ TEST(StaircaseSearch, EvaluatesOneCandidateAsWorded) {
     StaircaseState state = Plain(8, 2);
     StaircaseSearch search(state, prompter);
     // Figure 3 is computed: 8 - 2 - 2 - 3 = 1.
-    EXPECT_TRUE(search.EvaluateCandidate(Figures({2, 2, 3}), 3, false));
-    EXPECT_EQ(state.Solutions[1], Figures({2, 2, 3, 1}));
+    EXPECT_TRUE(search.EvaluateCandidate(Solution({2, 2, 3}), 3, false));
+    EXPECT_EQ(state.Solutions[1], Solution({2, 2, 3, 1}));
     // (2 * 0 - 1) / 2 truncates to 0, which no figure is below.
-    EXPECT_FALSE(search.EvaluateCandidate(Figures({2, 2, 4}), 3, false));     // 4 > 2 * 2 - 1
-    EXPECT_FALSE(search.EvaluateCandidate(Figures({2, 2, 1}), 3, false));     // 3 > 2 * 1 - 1
-    EXPECT_FALSE(search.EvaluateCandidate(Figures({2, 2, 2, 2}), 4, false));  // no match left
+    EXPECT_FALSE(search.EvaluateCandidate(Solution({2, 2, 4}), 3, false));     // 4 > 2 * 2 - 1
+    EXPECT_FALSE(search.EvaluateCandidate(Solution({2, 2, 1}), 3, false));     // 3 > 2 * 1 - 1
+    EXPECT_FALSE(search.EvaluateCandidate(Solution({2, 2, 2, 2}), 4, false));  // no match left
     EXPECT_EQ(state.Iterations, 4);
     EXPECT_EQ(state.SolutionCount, 1);
 
     // Incoming qualifiers must fit in the first two tours played.
     state = Plain(12, 2);
     state.QualifiersIn = 4;
-    EXPECT_FALSE(search.EvaluateCandidate(Figures({2, 2, 3, 2}), 5, false));  // 2 + 1 <= 4
-    EXPECT_FALSE(search.EvaluateCandidate(Figures({2, 2, 3, 1}), 4, false));  // (8 - 4) / 2 > 1
-    EXPECT_TRUE(search.EvaluateCandidate(Figures({2, 2, 3, 3}), 4, false));
+    EXPECT_FALSE(search.EvaluateCandidate(Solution({2, 2, 3, 2}), 5, false));  // 2 + 1 <= 4
+    EXPECT_FALSE(search.EvaluateCandidate(Solution({2, 2, 3, 1}), 4, false));  // (8 - 4) / 2 > 1
+    EXPECT_TRUE(search.EvaluateCandidate(Solution({2, 2, 3, 3}), 4, false));
 }
 
 TEST(StaircaseSearch, EvaluatingMatchesThePlainWording) {
@@ -169,7 +169,7 @@ TEST(StaircaseSearch, EvaluatingMatchesThePlainWording) {
         for (int a2 = 1; a2 <= 4; ++a2) {
             for (int a3 = 0; a3 <= (tours > 3 ? 7 : 0); ++a3) {
                 for (int a4 = 0; a4 <= (tours > 4 ? 7 : 0); ++a4) {
-                    StaircaseSolution figures = Figures({2, 2, a2, a3, a4});
+                    StaircaseSolution figures = Solution({2, 2, a2, a3, a4});
                     StaircaseState expected = state;
                     StaircaseState actual = state;
                     ScriptedPrompter expectedPrompter;
@@ -231,14 +231,14 @@ TEST(DirectSolution, EqualToursAndTheFirstRoundTakingTheRest) {
     EXPECT_FALSE(search.DirectSolutionApplies(true));
     search.DirectSolution();
     EXPECT_TRUE(state.SingleSolution);
-    EXPECT_EQ(state.Solutions[1], Figures({4, 4, 4, 4, 4}));
+    EXPECT_EQ(state.Solutions[1], Solution({4, 4, 4, 4, 4}));
     EXPECT_EQ(state.StoredSolutions, 0);
     EXPECT_EQ(state.Iterations, 0);
 
     state = Plain(21, 4);
     state.Couples = 4;
     search.DirectSolution();
-    EXPECT_EQ(state.Solutions[1], Figures({4, 4, 4, 4, 4, 1}));
+    EXPECT_EQ(state.Solutions[1], Solution({4, 4, 4, 4, 4, 1}));
 
     state.Couples = 3;
     EXPECT_FALSE(search.DirectSolutionApplies(false));

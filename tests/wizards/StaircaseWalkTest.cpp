@@ -1,4 +1,5 @@
 #include "ReferenceSearch.h"
+#include "common/RandomStaircase.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
 
@@ -12,28 +13,12 @@
 // staircases that overflow the step table.
 TEST(StaircaseWalk, BuildsWhatThePlayerByPlayerBuildBuilds) {
     std::mt19937 random(7);
-    const auto pick = [&random](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
-    };
     int overflows = 0;
     int spread = 0;
     for (int round = 0; round < 20000; ++round) {
-        StaircaseState state;
-        const int rows = pick(1, 12);
-        int total = 0;
-        for (int r = 1; r <= rows; ++r) {
-            state.Rankings[r].Name = QStringLiteral("R%1").arg(r);
-            state.Rankings[r].Count = pick(0, 9) == 0 ? 0 : pick(1, 6);
-            total += state.Rankings[r].Count;
-        }
-        state.QualifiersIn = static_cast<std::int16_t>(pick(0, 3) == 0 ? 0 : pick(0, 5));
-        state.TotalPlayers = static_cast<std::int16_t>(total + state.QualifiersIn + pick(-1, 1));
-        StaircaseSolution solution;
-        const int tours = pick(1, 9);
-        for (int t = 0; t <= tours; ++t) {
-            solution.Matches[static_cast<std::size_t>(t)] =
-                static_cast<std::int16_t>(pick(0, 12) == 0 ? 0 : pick(1, 8));
-        }
+        RandomStaircase input(random, true);
+        StaircaseState& state = input.state;
+        const StaircaseSolution& solution = input.solution;
         StaircaseState expected = state;
         ScriptedPrompter expectedPrompter;
         ScriptedPrompter actualPrompter;
