@@ -52,6 +52,9 @@ void StaircaseViewLogic::FormShow() {
     }
     clearPage();
     VerifieLesSolutions();
+    // End at one stored solution steps from place 0; were that solution's first figure 0
+    // (no qualifier), Next would leave it there: show place 1 rather than no place.
+    CurrentSolution = std::max<std::int16_t>(CurrentSolution, 1);
     TraiteUneSolution(CurrentSolution, false);
 }
 

@@ -6,6 +6,7 @@
 #include "core/StaircaseState.h"
 #include "core/StaircaseWalk.h"
 
+#include <cassert>
 #include <cstdint>
 
 void StaircaseSearch::PrepareSearch() {
@@ -70,6 +71,9 @@ void StaircaseSearch::DirectSolution() {
 }
 
 int StaircaseSearch::SearchSolutions(int maxTours, bool removeSpread) {
+    // Candidate by candidate, the staircase build would leave in Steps the distribution
+    // of the last candidate it checked. Nothing reads Steps before the staircase view
+    // rebuilds them, so the search does not write them.
     state_.SolutionCount = 0;
     const WalkRows rows = state_.walkRows();
     const RankedLayout layout(rows, state_.TotalPlayers, state_.QualifiersIn);
@@ -90,6 +94,7 @@ int StaircaseSearch::SearchSolutions(int maxTours, bool removeSpread) {
 
 bool StaircaseSearch::EvaluateCandidate(const StaircaseSolution& figures, int tours,
                                         bool removeSpread) {
+    assert(tours >= 2 && tours <= MaxTours);
     SolutionTally tally(state_);
     tally.addIterations(1);
     StaircaseSolution a = figures;

@@ -257,3 +257,18 @@ TEST(StaircaseView, ManualEntryKeepsThePage) {
     EXPECT_EQ(view.CurrentSolution, 2);
     EXPECT_EQ(page.count(), 3);
 }
+
+TEST(StaircaseView, EndAtOneSolutionWithoutQualifierStaysOnAPlace) {
+    // A stored solution whose first figure is 0 cannot come from a search; End must still
+    // show a place of the table.
+    StaircaseState state;
+    SetThreeRankings(state);
+    state.Solutions[1] = Solution({0, 2, 3, 1});
+    state.StoredSolutions = 1;
+    state.QualifiersOut = 0;
+    Page page;
+    StaircaseViewLogic view(state, page, BusyCursor::none());
+    view.End();
+    EXPECT_EQ(view.CurrentSolution, 1);
+    EXPECT_FALSE(view.NextEnabled);
+}
