@@ -1,11 +1,10 @@
 #include "SolveCommand.h"
 
 #include "CliOutput.h"
+#include "InputCommand.h"
 #include "SolveReport.h"
 #include "SolveSession.h"
 #include "core/IntegerText.h"
-#include "core/ScriptedPrompter.h"
-#include "core/SimulationFile.h"
 #include "core/SimulationInput.h"
 
 #include <QTemporaryDir>
@@ -94,15 +93,8 @@ int SolveCommand::run(const QStringList& arguments) {
         return output.failure(parsed.error);
     }
     SimulationInput input;
-    ScriptedPrompter loading;
-    switch (SimulationFile::LoadSimulation(parsed.file, input, loading)) {
-        case SimulationFile::LoadStatus::Missing:
-            return output.failure(
-                QStringLiteral("Le fichier \"%1\" n'existe pas.").arg(parsed.file));
-        case SimulationFile::LoadStatus::Failed:
-            return output.failure(loading.texts().join(QLatin1Char('\n')));
-        case SimulationFile::LoadStatus::Loaded:
-            break;
+    if (const std::optional<int> failed = InputCommand::load(parsed.file, input, output)) {
+        return *failed;
     }
     // The main window saves a valid input as the autosave file of its working directory;
     // here that directory is a temporary one, so the user's folders are left alone.
