@@ -11,15 +11,7 @@
 
 #include <optional>
 
-namespace {
-
-struct Parsed {
-    QString file;
-    SolveSession::Options options;
-    QString error;
-};
-
-Parsed Parse(QStringList arguments) {
+SolveCommand::Parsed SolveCommand::parse(QStringList arguments, const QString& usage) {
     Parsed parsed;
     const auto value = [&arguments, &parsed](const QString& option) -> std::optional<int> {
         if (arguments.isEmpty()) {
@@ -59,16 +51,14 @@ Parsed Parse(QStringList arguments) {
         } else if (!argument.startsWith(QLatin1String("--")) && parsed.file.isEmpty()) {
             parsed.file = argument;
         } else {
-            parsed.error = QStringLiteral("Usage :\n") + SolveCommand::usage();
+            parsed.error = QStringLiteral("Usage :\n") + usage;
         }
     }
     if (parsed.error.isEmpty() && parsed.file.isEmpty()) {
-        parsed.error = QStringLiteral("Usage :\n") + SolveCommand::usage();
+        parsed.error = QStringLiteral("Usage :\n") + usage;
     }
     return parsed;
 }
-
-}  // namespace
 
 QString SolveCommand::usage() {
     return QStringLiteral(
@@ -88,7 +78,7 @@ int SolveCommand::run(const QStringList& arguments) {
     QStringList rest = arguments;
     const bool json = rest.removeAll(QStringLiteral("--json")) > 0;
     CliOutput output(json);
-    const Parsed parsed = Parse(rest);
+    const Parsed parsed = parse(rest, usage());
     if (!parsed.error.isEmpty()) {
         return output.failure(parsed.error);
     }

@@ -121,10 +121,15 @@ bool SolveSession::Run(const SimulationInput& input, const Options& options,
         return false;
     }
     ScriptedPrompter prompter;
+    prompter.setRecordLimit(options.messageLimit);
     Outcome outcome;
     ScriptedFactory factory(state_, prompter, options, outcome);
     WizardHandOver::OpenWizard(input, state_, prompter, workingDirectory, factory);
     messages_ = prompter.texts();
+    if (prompter.omitted() > 0) {
+        messages_.append(
+            QStringLiteral("… et %1 autre(s) message(s), non repris ici.").arg(prompter.omitted()));
+    }
     if (!outcome.shown) {
         failure_ = messages_.join(QLatin1Char('\n'));
         return false;

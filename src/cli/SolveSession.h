@@ -24,6 +24,8 @@ public:
         bool keepSpread = false;
         std::optional<int> lastRound;  // item 0 to 5 of the last-round picker
         std::optional<int> couples;
+        // Messages kept in the report; the rest are counted in one closing line.
+        qsizetype messageLimit = 100000;
     };
 
     // One solution as the view evaluates it.

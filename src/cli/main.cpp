@@ -1,6 +1,7 @@
 #include "CliOutput.h"
 #include "InputCommand.h"
 #include "SolveCommand.h"
+#include "TeeSkeletonCommand.h"
 #include "TelDrawCommand.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,9 @@ QString usage() {
         "  tel-draw FICHIER [...]   tableau à départ en ligne (orvanel-cli tel-draw pour "
         "l'aide)\n"
         "  solve FICHIER [...]      escaliers d'un tableau à entrée échelonnée (orvanel-cli "
-        "solve pour l'aide)");
+        "solve pour l'aide)\n"
+        "  tee-skeleton FICHIER --solution K [...]   squelette d'un tableau à entrée "
+        "échelonnée (orvanel-cli tee-skeleton pour l'aide)");
 }
 
 }  // namespace
@@ -33,6 +36,9 @@ int main(int argc, char* argv[]) {
     }
     if (command == QLatin1String("solve")) {
         return SolveCommand::run(arguments);
+    }
+    if (command == QLatin1String("tee-skeleton")) {
+        return TeeSkeletonCommand::run(arguments);
     }
     return CliOutput(false).failure(usage());
 }

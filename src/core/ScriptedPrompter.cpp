@@ -1,11 +1,19 @@
 #include "ScriptedPrompter.h"
 
 void ScriptedPrompter::tell(Kind kind, const QString& text) {
-    entries_.append({kind, text, false});
+    record({kind, text, false});
+}
+
+void ScriptedPrompter::record(const Entry& entry) {
+    if (recordLimit_ >= 0 && entries_.size() >= recordLimit_) {
+        ++omitted_;
+        return;
+    }
+    entries_.append(entry);
 }
 
 bool ScriptedPrompter::ask(Kind kind, const QString& text) {
-    entries_.append({kind, text, true});
+    record({kind, text, true});
     if (answers_.empty()) {
         return defaultAnswer_;
     }
@@ -45,5 +53,6 @@ QStringList ScriptedPrompter::texts() const {
 
 void ScriptedPrompter::clear() {
     entries_.clear();
+    omitted_ = 0;
     fileRequests_.clear();
 }

@@ -31,6 +31,10 @@ public:
 
     const QList<Entry>& entries() const { return entries_; }
     QStringList texts() const;
+    // Keeps at most limit entries; the ones after it are only counted. A search can tell
+    // the same message millions of times, which no list should hold.
+    void setRecordLimit(qsizetype limit) { recordLimit_ = limit; }
+    qint64 omitted() const { return omitted_; }
     const QList<FileRequest>& fileRequests() const { return fileRequests_; }
     void clear();
 
@@ -40,6 +44,10 @@ private:
     bool defaultAnswer_;
     std::deque<bool> answers_;
     std::deque<QString> fileNames_;
+    void record(const Entry& entry);
+
     QList<Entry> entries_;
+    qsizetype recordLimit_ = -1;
+    qint64 omitted_ = 0;
     QList<FileRequest> fileRequests_;
 };

@@ -1,32 +1,16 @@
+#include "CliRunner.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct CliRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(ORVANEL_CLI), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-}  // namespace
-
 TEST(CliInput, PrintsWhatTheFileHoldsAsJson) {
     const CliRun run =
-        runCli({QStringLiteral("input"), QStringLiteral(ORVANEL_TEST_DATA "/example.txt"),
+        RunCli({QStringLiteral("input"), QStringLiteral(ORVANEL_TEST_DATA "/example.txt"),
                 QStringLiteral("--json")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonObject object = QJsonDocument::fromJson(run.out).object();
@@ -39,7 +23,7 @@ TEST(CliInput, PrintsWhatTheFileHoldsAsJson) {
 
 TEST(CliInput, PrintsFrenchTextWithoutJson) {
     const CliRun run =
-        runCli({QStringLiteral("input"), QStringLiteral(ORVANEL_TEST_DATA "/example.txt")});
+        RunCli({QStringLiteral("input"), QStringLiteral(ORVANEL_TEST_DATA "/example.txt")});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_TRUE(QString::fromUtf8(run.out).contains(
         QStringLiteral("Type de tableau : à entrée échelonnée")));
@@ -53,17 +37,17 @@ TEST(CliInput, FailsWithTheMessageOnBadFiles) {
     file.write("NC\r\n15\r\ntrois\r\n");
     file.close();
 
-    CliRun run = runCli({QStringLiteral("input"), bad});
+    CliRun run = RunCli({QStringLiteral("input"), bad});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(QString::fromUtf8(run.err).trimmed(),
               QStringLiteral("'trois' n'est pas une valeur entière correcte"));
 
-    run = runCli({QStringLiteral("input"), bad, QStringLiteral("--json")});
+    run = RunCli({QStringLiteral("input"), bad, QStringLiteral("--json")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(QJsonDocument::fromJson(run.out).object().value(QStringLiteral("error")).toString(),
               QStringLiteral("'trois' n'est pas une valeur entière correcte"));
 
-    run = runCli({QStringLiteral("input"), dir.filePath(QStringLiteral("absent.txt"))});
+    run = RunCli({QStringLiteral("input"), dir.filePath(QStringLiteral("absent.txt"))});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("n'existe pas")));
 }

@@ -1,8 +1,9 @@
+#include "CliRunner.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -10,24 +11,12 @@
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
 CliRun RunSolve(const QStringList& arguments, const QString& directory = QString()) {
-    QProcess process;
-    if (!directory.isEmpty()) {
-        process.setWorkingDirectory(directory);
-    }
-    process.start(QStringLiteral(ORVANEL_CLI), QStringList{QStringLiteral("solve")} + arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return RunCli(QStringList{QStringLiteral("solve")} + arguments, directory);
 }
 
 QString Data(const char* name) {
-    return QStringLiteral(ORVANEL_TEST_DATA "/") + QString::fromUtf8(name);
+    return TestData(name);
 }
 
 QStringList Keys(const QJsonObject& object) {

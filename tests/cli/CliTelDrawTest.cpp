@@ -1,10 +1,10 @@
+#include "CliRunner.h"
 #include "common/QtPrinters.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,17 +12,13 @@
 namespace {
 
 QJsonObject runTelDraw(const QStringList& options, int* exitCode = nullptr) {
-    QProcess process;
-    process.start(
-        QStringLiteral(ORVANEL_CLI),
-        QStringList{QStringLiteral("tel-draw"), QStringLiteral(ORVANEL_TEST_DATA "/example.txt"),
-                    QStringLiteral("--json")} +
-            options);
-    process.waitForFinished(60000);
+    const CliRun run = RunCli(
+        QStringList{QStringLiteral("tel-draw"), TestData("example.txt"), QStringLiteral("--json")} +
+        options);
     if (exitCode != nullptr) {
-        *exitCode = process.exitCode();
+        *exitCode = run.exitCode;
     }
-    return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    return run.json();
 }
 
 QJsonObject line(const QJsonObject& result, const char* key, int number) {
