@@ -38,6 +38,9 @@ struct PageItem {
     PageFont font;
     QColor textColor = QColor(0, 0, 0);
     QColor background;  // invalid: transparent
+    // Labels: a one-pixel frame inside the box, the text kept 5 pixels from its sides and
+    // 3 from its top and bottom, as in an edit box; invalid: no frame.
+    QColor frameColor;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
     bool wordWrap = false;
 

@@ -23,11 +23,17 @@ void paintLabel(QPainter& painter, const PageItem& item) {
     if (item.background.isValid()) {
         painter.fillRect(box, item.background);
     }
+    if (item.frameColor.isValid()) {
+        painter.setPen(QPen(item.frameColor, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
     painter.setFont(LabelMetrics::font(item.font));
     painter.setPen(item.textColor);
     // A label shows only what fits in its box, as a control clips its own drawing.
     painter.setClipRect(box, Qt::IntersectClip);
-    painter.drawText(box, textFlags(item), item.text);
+    const QRect textBox = item.frameColor.isValid() ? box.adjusted(5, 3, -5, -3) : box;
+    painter.drawText(textBox, textFlags(item), item.text);
 }
 
 // Outlines stay inside the box: the stroke is centred half a pen inside its edges.

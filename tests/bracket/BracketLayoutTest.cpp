@@ -7,11 +7,7 @@ namespace {
 const QString Draw = QStringLiteral("Tmpaaaa.db");
 
 TestLine entrant(const char* nom, int position = DrawLine::Entrant, int numero = 0) {
-    TestLine line;
-    line.position = position;
-    line.nom = QString::fromUtf8(nom);
-    line.numero = numero;
-    return line;
+    return lineOf(position, nom, numero);
 }
 
 }  // namespace

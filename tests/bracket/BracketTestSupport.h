@@ -30,6 +30,14 @@ struct TestLine {
     int information = 0;
 };
 
+inline TestLine lineOf(int position, const char* nom, int numero = 0) {
+    TestLine line;
+    line.position = position;
+    line.nom = QString::fromUtf8(nom);
+    line.numero = numero;
+    return line;
+}
+
 // A data folder with a draw table in it, and a page to lay it out on.
 class BracketFixture : public ::testing::Test {
 protected:

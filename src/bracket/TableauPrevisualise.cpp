@@ -1,0 +1,140 @@
+#include "TableauPrevisualise.h"
+
+#include "BracketColors.h"
+#include "BracketLayout.h"
+#include "ItemKeys.h"
+#include "LineTally.h"
+#include "PageScaling.h"
+
+#include "app/HostInterface.h"
+#include "core/BusyCursor.h"
+#include "core/Prompter.h"
+#include "core/StaircaseState.h"
+#include "drawtable/RecordTable.h"
+#include "drawtable/TableLayout.h"
+#include "drawtable/TableNames.h"
+#include "page/Page.h"
+
+TableauPrevisualise::TableauPrevisualise(Page& page, StaircaseState& state,
+                                         const HostInterface& host, Prompter& prompter,
+                                         BusyCursor& cursor)
+    : page_(page),
+      state_(state),
+      host_(host),
+      prompter_(prompter),
+      cursor_(cursor),
+      fonts_(FontSettings::Read(host.InstallPath(FontSettings::FileName()))) {}
+
+TableauPrevisualise::~TableauPrevisualise() = default;
+
+// The program has no help file of the rules: the view explains itself in a message.
+QString TableauPrevisualise::HelpText() {
+    return QStringLiteral(
+        "Visualisation du squelette du tableau\n\n"
+        "Le tableau montre une colonne par tour, une ligne par place, avec ce que porte "
+        "chaque ligne : classement, tête de série (numéro entouré), qualifié entrant (q) "
+        "ou qualifié sortant (Q).\n"
+        "À droite, les informations du tableau et l'effectif : pour chaque classement, "
+        "les joueurs déjà placés sur le nombre de joueurs.\n\n"
+        "Zoom plus, Zoom moins : agrandir ou réduire l'affichage.\n"
+        "Réafficher le tableau : redessiner le tableau à sa taille d'origine.\n"
+        "Accepter : mettre en place ce tableau dans le tableau de l'application.\n"
+        "Fermer : quitter sans mettre en place le tableau.");
+}
+
+QString TableauPrevisualise::tableName() const {
+    return settings_.Kind == BracketSettings::DrawKind::LineStart ? TableNames::LineDraw
+                                                                  : TableNames::StaggeredDraw;
+}
+
+// A table that cannot be opened is told, and the bracket drawn empty at the geometry of
+// a full table of the dimension.
+void TableauPrevisualise::ResetGeometry(int dimension) {
+    table_ =
+        std::make_unique<RecordTable>(TableLayout::DrawLine(), host_.DataLocation, tableName());
+    int lines = 0;
+    if (table_->Open()) {
+        lines = table_->RecordCount();
+    } else {
+        prompter_.warning(table_->errorText());
+        lines = 2 * dimension - 1;
+    }
+    geometry_ = BracketGeometry::FromLineCount(lines);
+}
+
+void TableauPrevisualise::LayoutBracket(int dimension, bool reopen) {
+    if (reopen || table_ == nullptr) {
+        ResetGeometry(dimension);
+    }
+    addBanner();
+    BracketLayout::Inputs inputs{settings_, geometry_, host_.EntrantNamesOnly,
+                                 state_.QualifiersOut};
+    BracketLayout(page_, *table_, fonts_, inputs).LayoutBracket(dimension);
+}
+
+// The rules banner stands hidden at the top left of the page until a rules check shows
+// it.
+void TableauPrevisualise::addBanner() {
+    PageItem banner;
+    banner.name = ItemKeys::Banner;
+    banner.text = QStringLiteral("<< REGLES Non Respectées >>");
+    banner.font.family = QStringLiteral("Comic Sans MS");
+    banner.textColor = BracketColors::Navy;
+    banner.background = BracketColors::Red;
+    banner.cursor = Qt::WhatsThisCursor;
+    banner.visible = false;
+    page_.add(std::move(banner));
+}
+
+LineTally TableauPrevisualise::tally() {
+    return table_ != nullptr ? LineTally::Of(*table_) : LineTally();
+}
+
+void TableauPrevisualise::LineStartPanel(const InformationPanel::LineStartFigures& figures) {
+    byes_ = figures.E;
+    roundOnePlayers_ = figures.NE;
+    panelTop_ = InformationPanel::LineStartTop;
+    const LineTally lines = tally();
+    InformationPanel(page_, state_, lines, settings_.SeedCount).LineStart(figures, notes_);
+    notes_.place(page_, panelTop_);  // over the panel when shown
+}
+
+void TableauPrevisualise::StaggeredPanel() {
+    panelTop_ = InformationPanel::StaggeredTop;
+    const LineTally lines = tally();
+    InformationPanel(page_, state_, lines, settings_.SeedCount)
+        .StaggeredEntry(settings_.SolutionNumber);
+}
+
+void TableauPrevisualise::FullRedisplay(bool reopen) {
+    BusyCursorScope busy(cursor_);
+    page_.clear();
+    LayoutBracket(state_.Dimension, reopen);
+    if (settings_.Kind == BracketSettings::DrawKind::LineStart) {
+        LineStartPanel({state_.TotalPlayers, state_.Dimension, byes_, roundOnePlayers_,
+                        state_.QualifiersOut, state_.QualifiersIn});
+    } else {
+        StaggeredPanel();
+    }
+}
+
+void TableauPrevisualise::ZoomIn() {
+    PageScaling::Scale(page_, 120, 100);
+    PageScaling::RestoreTops(page_);
+}
+
+void TableauPrevisualise::ZoomOut() {
+    PageScaling::Scale(page_, 80, 100);
+    PageScaling::RestoreTops(page_);
+}
+
+void TableauPrevisualise::Resized() {
+    PageScaling::RestoreTops(page_);
+}
+
+void TableauPrevisualise::ItemClicked(const QString& name) {
+    if (name == QStringLiteral("Info3") || name == QStringLiteral("Info4") ||
+        name == QStringLiteral("Info5")) {
+        notes_.toggle(page_, panelTop_);
+    }
+}

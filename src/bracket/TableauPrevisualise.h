@@ -1,0 +1,75 @@
+#pragma once
+
+#include "BracketGeometry.h"
+#include "BracketSettings.h"
+#include "FontSettings.h"
+#include "InformationPanel.h"
+#include "NotesBox.h"
+
+#include <QString>
+
+#include <memory>
+
+class BusyCursor;
+class HostInterface;
+class Page;
+class Prompter;
+class RecordTable;
+class StaircaseState;
+
+// What the bracket view does, without its window: it lays the draw table of its kind
+// out as a bracket on its page, with the information panel of that kind of draw, and
+// redisplays, zooms and answers clicks on the panel. The window forwards its commands
+// here and shows the page.
+class TableauPrevisualise {
+public:
+    // Reads the display settings of the program's directory.
+    TableauPrevisualise(Page& page, StaircaseState& state, const HostInterface& host,
+                        Prompter& prompter, BusyCursor& cursor);
+    ~TableauPrevisualise();
+
+    static QString Caption() { return QStringLiteral("Visualisation du squelette du tableau"); }
+    static QString HelpText();
+
+    BracketSettings& settings() { return settings_; }
+    const BracketGeometry& geometry() const { return geometry_; }
+    const FontSettings& fonts() const { return fonts_; }
+    const NotesBox& notes() const { return notes_; }
+    QString tableName() const;
+
+    // Opens the table of the draw kind again and takes the geometry from its lines.
+    void ResetGeometry(int dimension);
+    // Lays the bracket of the dimension out (the table reopened first when asked).
+    void LayoutBracket(int dimension, bool reopen);
+    // The line-start panel; the byes and the players of round 1 are kept for later
+    // redisplays, the other figures go into the state.
+    void LineStartPanel(const InformationPanel::LineStartFigures& figures);
+    void StaggeredPanel();
+    // "Réafficher le tableau": the page rebuilt from the table, under the busy cursor.
+    void FullRedisplay(bool reopen);
+
+    void ZoomIn();   // "Zoom plus": 120 / 100
+    void ZoomOut();  // "Zoom moins": 80 / 100
+    // The page changed size: the panel gets back its tops.
+    void Resized();
+    // A click on the byes or round-1 figures shows or hides their explanations.
+    void ItemClicked(const QString& name);
+
+private:
+    void addBanner();
+    LineTally tally();
+
+    Page& page_;
+    StaircaseState& state_;
+    const HostInterface& host_;
+    Prompter& prompter_;
+    BusyCursor& cursor_;
+    FontSettings fonts_;
+    BracketSettings settings_;
+    BracketGeometry geometry_;
+    std::unique_ptr<RecordTable> table_;
+    NotesBox notes_;
+    int panelTop_ = InformationPanel::StaggeredTop;
+    int byes_ = 0;
+    int roundOnePlayers_ = 0;
+};

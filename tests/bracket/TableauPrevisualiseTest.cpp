@@ -1,0 +1,161 @@
+#include "BracketTestSupport.h"
+
+#include "bracket/NotesBox.h"
+#include "bracket/PageScaling.h"
+#include "bracket/StaggeredOpening.h"
+#include "bracket/TableauPrevisualise.h"
+#include "core/BusyCursor.h"
+#include "core/ScriptedPrompter.h"
+
+namespace {
+
+// Counts the wait cursors shown and given back.
+class CountingCursor : public BusyCursor {
+public:
+    void show() override { ++shown; }
+    void restore() override { ++restored; }
+    int shown = 0;
+    int restored = 0;
+};
+
+class BracketViewLogic : public BracketFixture {
+protected:
+    void SetUp() override {
+        host_.InstallDirectory = QStringLiteral(ORVANEL_SOURCE_DATA);
+        host_.DataLocation = dir_.path();
+        state_.Rankings[1] = {QStringLiteral("15"), 4, 0};
+        view_ = std::make_unique<TableauPrevisualise>(page_, state_, host_, prompter_, cursor_);
+    }
+
+    // A line-start draw of 8 laid out and its panel filled, as the wizard opens it.
+    void openLineStart(const std::map<int, TestLine>& lines = {}) {
+        writeTable(QStringLiteral("Tmpaaaa2.db"), 8, lines);
+        view_->settings().Kind = BracketSettings::DrawKind::LineStart;
+        view_->settings().HideEmptyBranches = false;
+        view_->LayoutBracket(8, true);
+        view_->LineStartPanel({6, 8, 2, 4, 1, 0});
+    }
+
+    const PageItem& at(const QString& name) const {
+        const PageItem* found = page_.find(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        static const PageItem none;
+        return found != nullptr ? *found : none;
+    }
+
+    HostInterface host_;
+    StaircaseState state_;
+    ScriptedPrompter prompter_;
+    CountingCursor cursor_;
+    std::unique_ptr<TableauPrevisualise> view_;
+};
+
+}  // namespace
+
+TEST_F(BracketViewLogic, ZoomScalesEveryItemAndThePanelKeepsItsTops) {
+    openLineStart();
+    const QString name = ItemKeys::key(ItemKeys::Name, 1, 2);
+    view_->ZoomIn();
+    EXPECT_EQ(at(name).font.pointSize, 8);
+    EXPECT_EQ(at(name).left, 24);
+    EXPECT_EQ(at(name).top, 107);  // 89 × 1.2 = 106.8
+    EXPECT_EQ(at(name).width, 60);
+    EXPECT_EQ(at(QStringLiteral("Info1")).left, 720);
+    EXPECT_EQ(at(QStringLiteral("Info1")).top, 20);
+    EXPECT_EQ(at(QStringLiteral("Effectif1")).top, 130);
+    view_->ZoomOut();
+    EXPECT_EQ(at(name).font.pointSize, 6);  // 1.2 × 0.8 is not 1
+    EXPECT_EQ(at(name).left, 19);
+
+    // A full redisplay draws at the geometry again and keeps the byes and round 1.
+    view_->FullRedisplay(true);
+    EXPECT_EQ(at(name).font.pointSize, 7);
+    EXPECT_EQ(at(name).left, 20);
+    EXPECT_EQ(at(QStringLiteral("Info3")).text, QStringLiteral("E = D - N =  2"));
+    EXPECT_EQ(at(QStringLiteral("Info4")).text, QStringLiteral("NE = N - E =  4"));
+    EXPECT_EQ(at(QStringLiteral("Info1")).text, QStringLiteral("N =  6"));
+    EXPECT_EQ(cursor_.shown, 1);
+    EXPECT_EQ(cursor_.restored, 1);
+}
+
+TEST_F(BracketViewLogic, TheResizeRuleGivesBackTopsAndPutsTheBannerAtTheTop) {
+    openLineStart();
+    page_.change(QStringLiteral("Info2"), [](PageItem& item) { item.top = 500; });
+    page_.change(ItemKeys::Banner, [](PageItem& item) { item.top = 40; });
+    view_->Resized();
+    EXPECT_EQ(at(QStringLiteral("Info2")).top, 35);
+    EXPECT_EQ(at(ItemKeys::Banner).top, 0);
+    EXPECT_FALSE(at(ItemKeys::Banner).visible);
+}
+
+TEST_F(BracketViewLogic, ClicksOnTheByesFiguresShowAndHideTheNotes) {
+    openLineStart();
+    EXPECT_FALSE(at(NotesBox::Name).visible);
+    view_->ItemClicked(QStringLiteral("Info3"));
+    EXPECT_TRUE(at(NotesBox::Name).visible);
+    EXPECT_EQ(at(NotesBox::Name).left, 600);
+    EXPECT_EQ(at(NotesBox::Name).top, 120 + 220);
+    EXPECT_EQ(at(NotesBox::Name).text.count(QLatin1Char('\n')), 2);
+    EXPECT_GT(at(NotesBox::Name).height, 3 * 10);
+    view_->ItemClicked(QStringLiteral("Info1"));
+    EXPECT_TRUE(at(NotesBox::Name).visible);
+    view_->ItemClicked(QStringLiteral("Info3"));
+    EXPECT_FALSE(at(NotesBox::Name).visible);
+    view_->ItemClicked(QStringLiteral("Info5"));
+    view_->FullRedisplay(false);
+    EXPECT_TRUE(at(NotesBox::Name).visible);  // a redisplay keeps it as it was
+}
+
+TEST_F(BracketViewLogic, ARedisplayReadsTheTableAgainWhenReopened) {
+    openLineStart();
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 1, 1)).text, QStringLiteral(" "));
+    writeTable(QStringLiteral("Tmpaaaa2.db"), 8, {{1, lineOf(DrawLine::Entrant, "Dupont")}});
+    view_->FullRedisplay(true);
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 1, 1)).text, QStringLiteral("Dupont "));
+    EXPECT_EQ(at(QStringLiteral("Effectif1")).text, QStringLiteral(" 0/ 4  (15)"));
+}
+
+TEST_F(BracketViewLogic, ATableThatIsNotOneIsToldAndTheBracketDrawnEmpty) {
+    QFile damaged(QDir(dir_.path()).filePath(QStringLiteral("Tmpaaaa.db")));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("ceci n'est pas une table");
+    damaged.close();
+    state_.Dimension = 4;
+    view_->FullRedisplay(true);
+    ASSERT_EQ(prompter_.entries().size(), 1);
+    EXPECT_EQ(prompter_.entries().first().kind, Prompter::Kind::Warning);
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 3, 7)).left, 120);
+    EXPECT_EQ(view_->geometry().VerticalUnit, 160);
+}
+
+TEST_F(BracketViewLogic, TheStaggeredOpeningAsksAndOnNoTakesTheEntrantsOff) {
+    writeTable(QStringLiteral("Tmpaaaa.db"), 4,
+               {{1, lineOf(DrawLine::Seed, "A", 1)},
+                {2, lineOf(DrawLine::IncomingQualifier, "", 2)},
+                {7, lineOf(DrawLine::OutgoingQualifier, "", 1)}});
+    state_.Seeds = 3;
+    prompter_.queueAnswer(true);
+    BracketSettings kept = StaggeredOpening::Prepare(state_, dir_.path(), prompter_, 5);
+    EXPECT_TRUE(kept.HideEmptyBranches);
+    EXPECT_EQ(kept.SeedCount, 3);
+    EXPECT_EQ(kept.SolutionNumber, 5);
+    EXPECT_EQ(kept.Kind, BracketSettings::DrawKind::StaggeredEntry);
+    ASSERT_EQ(prompter_.entries().size(), 1);
+    EXPECT_EQ(prompter_.entries().first().text,
+              QStringLiteral("Mise en place d'une solution du squelette du tableau ?"));
+    EXPECT_TRUE(prompter_.entries().first().question);
+
+    prompter_.queueAnswer(false);
+    const BracketSettings emptied = StaggeredOpening::Prepare(state_, dir_.path(), prompter_, 5);
+    EXPECT_FALSE(emptied.HideEmptyBranches);
+    RecordTable table(TableLayout::DrawLine(), dir_.path(), QStringLiteral("Tmpaaaa.db"));
+    ASSERT_TRUE(table.Open());
+    ASSERT_TRUE(table.FindKey({1}));
+    EXPECT_EQ(table.text(DrawLine::Nom), QString());
+    EXPECT_EQ(table.integer(DrawLine::Position), 0);
+    EXPECT_EQ(table.integer(DrawLine::Numero), 1);
+    ASSERT_TRUE(table.FindKey({2}));
+    EXPECT_EQ(table.integer(DrawLine::Position), 0);
+    ASSERT_TRUE(table.FindKey({7}));
+    EXPECT_EQ(table.integer(DrawLine::Position), DrawLine::OutgoingQualifier);
+}
