@@ -106,6 +106,17 @@ void TableauPrevisualise::StaggeredPanel() {
         .StaggeredEntry(settings_.SolutionNumber);
 }
 
+void TableauPrevisualise::OpenLineStart(const InformationPanel::LineStartFigures& figures) {
+    state_.QualifiersOut = static_cast<std::int16_t>(figures.QS);
+    LayoutBracket(figures.D, true);
+    LineStartPanel(figures);
+}
+
+void TableauPrevisualise::OpenStaggered() {
+    LayoutBracket(state_.Dimension, true);
+    StaggeredPanel();
+}
+
 void TableauPrevisualise::FullRedisplay(bool reopen) {
     BusyCursorScope busy(cursor_);
     page_.clear();

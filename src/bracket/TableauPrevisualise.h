@@ -45,6 +45,11 @@ public:
     // redisplays, the other figures go into the state.
     void LineStartPanel(const InformationPanel::LineStartFigures& figures);
     void StaggeredPanel();
+    // The openings: the bracket laid out with the table reopened, then the panel. A
+    // line-start draw's figures go into the state first, so that the layout shows the
+    // lines of its own outgoing qualifiers rather than those of an earlier draw.
+    void OpenLineStart(const InformationPanel::LineStartFigures& figures);
+    void OpenStaggered();
     // "Réafficher le tableau": the page rebuilt from the table, under the busy cursor.
     void FullRedisplay(bool reopen);
 

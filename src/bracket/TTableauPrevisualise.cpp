@@ -1,0 +1,183 @@
+#include "TTableauPrevisualise.h"
+
+#include "BracketColors.h"
+#include "BracketPictures.h"
+#include "StaggeredOpening.h"
+
+#include "app/HostInterface.h"
+#include "app/ToolPictures.h"
+#include "core/Prompter.h"
+#include "core/StaircaseState.h"
+#include "page/PageView.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TTableauPrevisualise::TTableauPrevisualise(const HostInterface& host, StaircaseState& state,
+                                           Prompter& prompter, BusyCursor& cursor, QWidget* parent)
+    : QDialog(parent), logic_(page_, state, host, prompter, cursor), prompter_(prompter) {
+    setObjectName(QStringLiteral("TTableauPrevisualise"));
+    setWindowTitle(TableauPrevisualise::Caption());
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    createToolBar();
+    ScrollBox1Page = new PageView(page_, this);
+    ScrollBox1Page->setObjectName(QStringLiteral("ScrollBox1Page"));
+    ScrollBox1Page->setBackgroundBrush(BracketColors::Page);
+    ScrollBox1Page->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ToolBar1);
+    layout->addWidget(ScrollBox1Page, 1);
+    createMenu();
+
+    connect(ScrollBox1Page, &PageView::itemClicked, this,
+            [this](const QString& name, Qt::MouseButton button) {
+                if (button == Qt::LeftButton) {
+                    logic_.ItemClicked(name);
+                }
+            });
+    connect(ScrollBox1Page, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& point) { PopupMenu1->popup(ScrollBox1Page->mapToGlobal(point)); });
+    setWindowState(Qt::WindowMaximized);
+}
+
+TTableauPrevisualise::~TTableauPrevisualise() = default;
+
+QAction* TTableauPrevisualise::addTool(const QIcon& icon, const char* name, const QString& hint) {
+    QAction* action = ToolBar1->addAction(icon, hint);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint);
+    return action;
+}
+
+// The tool bar, 32 pixels high, with its buttons left to right; the commands of later
+// versions (properties, clearing, rules, printing) stay disabled.
+void TTableauPrevisualise::createToolBar() {
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setFixedHeight(32);
+    ToolBar1->setIconSize(QSize(20, 20));
+    ToolBar1->setToolTip(QStringLiteral(
+        "Glisser les joueurs depuis l'effectif avec la souris, clicquer sur un joueur pour "
+        "mettre TS"));
+    SpeedButtonProgPrecedente = addTool(BracketPictures::ZoomIn(), "SpeedButtonProgPrecedente",
+                                        QStringLiteral("Zoom plus"));
+    SpeedButtonProgSuivante = addTool(BracketPictures::ZoomOut(), "SpeedButtonProgSuivante",
+                                      QStringLiteral("Zoom moins"));
+    SpeedButton1ProprieteTab = addTool(BracketPictures::Properties(), "SpeedButton1ProprieteTab",
+                                       QStringLiteral("Propriétés d'affichage du tableau"));
+    SpeedButton1SupprimerTab = addTool(BracketPictures::ClearPlayers(), "SpeedButton1SupprimerTab",
+                                       QStringLiteral("Supprimer tous les joueurs du tableau"));
+    SpeedButton2ReafficheTab = addTool(BracketPictures::Redisplay(), "SpeedButton2ReafficheTab",
+                                       QStringLiteral("Réafficher le tableau"));
+    SpeedButton1 = addTool(BracketPictures::Rules(), "SpeedButton1",
+                           QStringLiteral("Vérifier règles et recommandations"));
+    SpeedButtonPrint = addTool(BracketPictures::Print(), "SpeedButtonPrint",
+                               QStringLiteral("Imprimer la solution"));
+    ToolBar1->addSeparator();
+    SpeedButton1Accepter = addTool(BracketPictures::Accept(), "SpeedButton1Accepter",
+                                   QStringLiteral("Accepter la solution"));
+    SpeedButton1Accepter->setText(QStringLiteral("Accepter"));
+    SpeedButton3 = addTool(ToolPictures::Quit(), "SpeedButton3", QStringLiteral("Fermer fenêtre"));
+    SpeedButton3->setText(QStringLiteral("Fermer"));
+    ToolBar1->addSeparator();
+    SpeedButton3Aide = addTool(BracketPictures::Help(), "SpeedButton3Aide", QStringLiteral("Aide"));
+    for (QAction* captioned : {SpeedButton1Accepter, SpeedButton3}) {
+        if (auto* button = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(captioned))) {
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
+    }
+    for (QAction* later :
+         {SpeedButton1ProprieteTab, SpeedButton1SupprimerTab, SpeedButton1, SpeedButtonPrint}) {
+        later->setEnabled(false);
+    }
+
+    connect(SpeedButtonProgPrecedente, &QAction::triggered, this, [this] { logic_.ZoomIn(); });
+    connect(SpeedButtonProgSuivante, &QAction::triggered, this, [this] { logic_.ZoomOut(); });
+    connect(SpeedButton2ReafficheTab, &QAction::triggered, this,
+            [this] { logic_.FullRedisplay(true); });
+    connect(SpeedButton1Accepter, &QAction::triggered, this, &QDialog::accept);
+    connect(SpeedButton3, &QAction::triggered, this, &QDialog::reject);
+    connect(SpeedButton3Aide, &QAction::triggered, this, &TTableauPrevisualise::help);
+}
+
+QAction* TTableauPrevisualise::addMenuItem(const char* name, const QString& caption) {
+    QAction* item = PopupMenu1->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+void TTableauPrevisualise::createMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* clear = addMenuItem("Supprimertouslesjoueursdutableau1",
+                                 QStringLiteral("Supprimer tous les joueurs du tableau"));
+    QAction* properties =
+        addMenuItem("Proprietesdutableau1", QStringLiteral("Propriétés du tableau"));
+    QAction* redisplay =
+        addMenuItem("Reafficherletableau1", QStringLiteral("Réafficher le tableau"));
+    PopupMenu1->addSeparator();
+    QAction* larger = addMenuItem("Augmenterlesdimensionsdutableau1",
+                                  QStringLiteral("Augmenter les dimensions du tableau"));
+    QAction* smaller = addMenuItem("Diminuerlesdimensionsdutableau1",
+                                   QStringLiteral("Diminuer les dimensions du tableau"));
+    PopupMenu1->addSeparator();
+    QAction* rules = addMenuItem("Verifierlesreglesetrecommandations1",
+                                 QStringLiteral("Vérifier les règles et recommandations"));
+    PopupMenu1->addSeparator();
+    QAction* print = addMenuItem("Imprimerletableau1", QStringLiteral("Imprimer le tableau"));
+    for (QAction* later : {clear, properties, larger, smaller, rules, print}) {
+        later->setEnabled(false);
+    }
+    connect(redisplay, &QAction::triggered, this, [this] { logic_.FullRedisplay(true); });
+}
+
+void TTableauPrevisualise::help() {
+    prompter_.information(TableauPrevisualise::HelpText());
+}
+
+void TTableauPrevisualise::OpenLineStart(const InformationPanel::LineStartFigures& figures,
+                                         int seeds, bool acceptEnabled) {
+    BracketSettings& settings = logic_.settings();
+    settings.Kind = BracketSettings::DrawKind::LineStart;
+    settings.HideEmptyBranches = false;
+    settings.EndBranches = false;
+    settings.SeedCount = seeds;
+    SpeedButton1Accepter->setEnabled(acceptEnabled);
+    logic_.OpenLineStart(figures);
+}
+
+void TTableauPrevisualise::OpenStaggered(const BracketSettings& settings, bool acceptEnabled) {
+    logic_.settings() = settings;
+    SpeedButton1Accepter->setEnabled(acceptEnabled);
+    logic_.OpenStaggered();
+}
+
+bool TTableauPrevisualise::ShowModal() {
+    return exec() == QDialog::Accepted;
+}
+
+bool TTableauPrevisualise::ShowStaggered(const HostInterface& host, StaircaseState& state,
+                                         Prompter& prompter, BusyCursor& cursor,
+                                         int currentSolution, bool acceptEnabled, QWidget* parent) {
+    TTableauPrevisualise view(host, state, prompter, cursor, parent);
+    view.OpenStaggered(
+        StaggeredOpening::Prepare(state, host.DataLocation, prompter, currentSolution),
+        acceptEnabled);
+    return view.ShowModal();
+}
+
+void TTableauPrevisualise::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ScrollBox1Page->setFocus();
+}
+
+void TTableauPrevisualise::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    logic_.Resized();
+}

@@ -1,0 +1,186 @@
+#include "BracketTestSupport.h"
+
+#include "bracket/NotesBox.h"
+#include "bracket/TTableauPrevisualise.h"
+#include "core/BusyCursor.h"
+#include "core/ScriptedPrompter.h"
+#include "page/PageGraphicsItem.h"
+#include "page/PageScene.h"
+#include "page/PageView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+class BracketWindow : public BracketFixture {
+protected:
+    void SetUp() override {
+        host_.InstallDirectory = QStringLiteral(ORVANEL_SOURCE_DATA);
+        host_.DataLocation = dir_.path();
+        state_.Rankings[1] = {QStringLiteral("15"), 6, 0};
+        writeTable(QStringLiteral("Tmpaaaa2.db"), 8, {{3, lineOf(DrawLine::Seed, "15", 1)}});
+        view_ =
+            std::make_unique<TTableauPrevisualise>(host_, state_, prompter_, BusyCursor::none());
+        view_->OpenLineStart({6, 8, 2, 4, 1, 0}, 1, true);
+    }
+
+    QAction* action(const char* name) const {
+        auto* found = view_->findChild<QAction*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    const PageItem* onPage(const QString& name) const { return view_->page().find(name); }
+
+    // Runs the view modally and lets `whileShown` act on it once it is shown.
+    bool runModal(const std::function<void()>& whileShown) {
+        QTimer::singleShot(0, view_.get(), whileShown);
+        return view_->ShowModal();
+    }
+
+    HostInterface host_;
+    StaircaseState state_;
+    ScriptedPrompter prompter_;
+    std::unique_ptr<TTableauPrevisualise> view_;
+};
+
+}  // namespace
+
+TEST_F(BracketWindow, TheToolBarHoldsEveryCommandInOrderWithItsHint) {
+    EXPECT_EQ(view_->windowTitle(), QStringLiteral("Visualisation du squelette du tableau"));
+    EXPECT_TRUE(view_->windowState() & Qt::WindowMaximized);
+    auto* bar = view_->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->height(), 32);
+    EXPECT_EQ(bar->toolTip(),
+              QStringLiteral("Glisser les joueurs depuis l'effectif avec la souris, clicquer sur "
+                             "un joueur pour mettre TS"));
+    QStringList names;
+    QStringList hints;
+    for (QAction* each : bar->actions()) {
+        if (!each->isSeparator()) {
+            names.append(each->objectName());
+            hints.append(each->toolTip());
+        }
+    }
+    EXPECT_EQ(
+        names,
+        (QStringList{
+            QStringLiteral("SpeedButtonProgPrecedente"), QStringLiteral("SpeedButtonProgSuivante"),
+            QStringLiteral("SpeedButton1ProprieteTab"), QStringLiteral("SpeedButton1SupprimerTab"),
+            QStringLiteral("SpeedButton2ReafficheTab"), QStringLiteral("SpeedButton1"),
+            QStringLiteral("SpeedButtonPrint"), QStringLiteral("SpeedButton1Accepter"),
+            QStringLiteral("SpeedButton3"), QStringLiteral("SpeedButton3Aide")}));
+    EXPECT_EQ(hints, (QStringList{QStringLiteral("Zoom plus"), QStringLiteral("Zoom moins"),
+                                  QStringLiteral("Propriétés d'affichage du tableau"),
+                                  QStringLiteral("Supprimer tous les joueurs du tableau"),
+                                  QStringLiteral("Réafficher le tableau"),
+                                  QStringLiteral("Vérifier règles et recommandations"),
+                                  QStringLiteral("Imprimer la solution"),
+                                  QStringLiteral("Accepter la solution"),
+                                  QStringLiteral("Fermer fenêtre"), QStringLiteral("Aide")}));
+    EXPECT_EQ(action("SpeedButton1Accepter")->text(), QStringLiteral("Accepter"));
+    EXPECT_EQ(action("SpeedButton3")->text(), QStringLiteral("Fermer"));
+    for (const char* later : {"SpeedButton1ProprieteTab", "SpeedButton1SupprimerTab",
+                              "SpeedButton1", "SpeedButtonPrint"}) {
+        EXPECT_FALSE(action(later)->isEnabled()) << later;
+    }
+    for (const char* now :
+         {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante", "SpeedButton2ReafficheTab",
+          "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
+        EXPECT_TRUE(action(now)->isEnabled()) << now;
+    }
+}
+
+TEST_F(BracketWindow, TheContextMenuListsTheCommandsInOrder) {
+    auto* menu = view_->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    ASSERT_NE(menu, nullptr);
+    QStringList entries;
+    for (QAction* each : menu->actions()) {
+        entries.append(each->isSeparator()
+                           ? QStringLiteral("-")
+                           : each->text() +
+                                 (each->isEnabled() ? QString() : QStringLiteral(" (off)")));
+    }
+    EXPECT_EQ(
+        entries,
+        (QStringList{
+            QStringLiteral("Supprimer tous les joueurs du tableau (off)"),
+            QStringLiteral("Propriétés du tableau (off)"), QStringLiteral("Réafficher le tableau"),
+            QStringLiteral("-"), QStringLiteral("Augmenter les dimensions du tableau (off)"),
+            QStringLiteral("Diminuer les dimensions du tableau (off)"), QStringLiteral("-"),
+            QStringLiteral("Vérifier les règles et recommandations (off)"), QStringLiteral("-"),
+            QStringLiteral("Imprimer le tableau (off)")}));
+}
+
+TEST_F(BracketWindow, TheLineStartOpeningShowsTheBracketAndItsPanel) {
+    const PageItem* seed = onPage(ItemKeys::key(ItemKeys::SeedNumber, 1, 3));
+    ASSERT_NE(seed, nullptr);
+    EXPECT_EQ(seed->text, QStringLiteral("1"));
+    EXPECT_EQ(onPage(QStringLiteral("Info04"))->text, QStringLiteral(" 1  TS"));
+    EXPECT_EQ(onPage(QStringLiteral("Effectif1"))->text, QStringLiteral(" 1/ 6  (15)"));
+    EXPECT_EQ(view_->pageView()->pageScene().item(QStringLiteral("Info1"))->pos(),
+              QPointF(600, 20));
+}
+
+TEST_F(BracketWindow, ZoomAndRedisplayChangeThePage) {
+    const QString name = ItemKeys::key(ItemKeys::Name, 1, 3);
+    action("SpeedButtonProgPrecedente")->trigger();
+    EXPECT_EQ(onPage(name)->font.pointSize, 8);
+    action("SpeedButtonProgSuivante")->trigger();
+    EXPECT_EQ(onPage(name)->font.pointSize, 6);
+    action("SpeedButton2ReafficheTab")->trigger();
+    EXPECT_EQ(onPage(name)->font.pointSize, 7);
+}
+
+TEST_F(BracketWindow, AcceptAndCloseGiveTheirResultAndThePageHasTheFocus) {
+    bool focused = false;
+    EXPECT_TRUE(runModal([&] {
+        focused = view_->focusWidget() == view_->pageView();
+        action("SpeedButton1Accepter")->trigger();
+    }));
+    EXPECT_TRUE(focused);
+    EXPECT_FALSE(runModal([&] { action("SpeedButton3")->trigger(); }));
+    EXPECT_FALSE(runModal([&] { view_->close(); }));
+}
+
+TEST_F(BracketWindow, AClickOnTheByesShowsTheNotesAndHelpExplainsTheView) {
+    EXPECT_FALSE(runModal([&] {
+        PageView* page = view_->pageView();
+        const QPoint byes = page->mapFromScene(QPointF(605, 55));
+        QTest::mouseClick(page->viewport(), Qt::LeftButton, Qt::NoModifier, byes);
+        EXPECT_TRUE(onPage(NotesBox::Name)->visible);
+        action("SpeedButton3Aide")->trigger();
+        view_->reject();
+    }));
+    EXPECT_EQ(prompter_.texts(), QStringList{TableauPrevisualise::HelpText()});
+    EXPECT_EQ(prompter_.entries().first().kind, Prompter::Kind::Information);
+}
+
+TEST_F(BracketWindow, TheStaggeredEntryPointAsksThenShowsTheSolution) {
+    state_.Dimension = 4;
+    state_.Seeds = 2;
+    state_.QualifiersOut = 1;
+    writeTable(QStringLiteral("Tmpaaaa.db"), 4, {{1, lineOf(DrawLine::Seed, "15", 1)}});
+    prompter_.queueAnswer(true);
+    bool shownSeed = false;
+    QTimer::singleShot(0, [&] {
+        auto* shown = qobject_cast<TTableauPrevisualise*>(QApplication::activeModalWidget());
+        ASSERT_NE(shown, nullptr);
+        shownSeed = shown->page().contains(ItemKeys::key(ItemKeys::SeedNumber, 1, 1));
+        EXPECT_EQ(shown->page().find(QStringLiteral("Info102"))->text,
+                  QStringLiteral("Solution 3 sur 0 traitée(s)"));
+        EXPECT_FALSE(
+            shown->findChild<QAction*>(QStringLiteral("SpeedButton1Accepter"))->isEnabled());
+        shown->accept();
+    });
+    EXPECT_TRUE(TTableauPrevisualise::ShowStaggered(host_, state_, prompter_, BusyCursor::none(), 3,
+                                                    false));
+    EXPECT_TRUE(shownSeed);
+    EXPECT_EQ(prompter_.texts().first(),
+              QStringLiteral("Mise en place d'une solution du squelette du tableau ?"));
+}
