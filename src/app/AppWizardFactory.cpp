@@ -3,6 +3,7 @@
 #include "core/Prompter.h"
 #include "core/SimulationInput.h"
 #include "core/StaircaseState.h"
+#include "wizards/TOrvanelDepartLigne.h"
 
 #include <QString>
 
@@ -39,8 +40,7 @@ std::unique_ptr<Wizard> AppWizardFactory::create(int drawType) {
     // the staggered-entry wizard clears the whole staircase, the line-start one the rows.
     if (drawType == SimulationInput::Staggered) {
         state_.ResetStaircase();
-    } else {
-        state_.ClearRankings();
+        return std::make_unique<ComingWizard>(prompter_, ComingMessage(drawType));
     }
-    return std::make_unique<ComingWizard>(prompter_, ComingMessage(drawType));
+    return std::make_unique<TOrvanelDepartLigne>(host_, state_, prompter_, cursor_);
 }

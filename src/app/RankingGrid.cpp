@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 RankingGrid::RankingGrid(QWidget* parent) : QTableWidget(parent) {}
 
 void RankingGrid::keyPressEvent(QKeyEvent* event) {
@@ -9,7 +11,7 @@ void RankingGrid::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         state() != EditingState) {
         event->accept();
-        editBelow();
+        moveOn();
         return;
     }
     QTableWidget::keyPressEvent(event);
@@ -20,7 +22,19 @@ void RankingGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
     const bool enter = hint == QAbstractItemDelegate::SubmitModelCache;
     QTableWidget::closeEditor(editor, enter ? QAbstractItemDelegate::NoHint : hint);
     if (enter) {
+        moveOn();
+    }
+}
+
+void RankingGrid::moveOn() {
+    emit enterPressed();
+    if (!enterMovesRight_) {
         editBelow();
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    if (current.isValid()) {
+        setCurrentCell(current.row(), std::min(current.column() + 1, columnCount() - 1));
     }
 }
 

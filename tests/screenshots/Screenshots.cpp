@@ -5,6 +5,7 @@
 #include "app/AppWizardFactory.h"
 #include "app/HostInterface.h"
 #include "app/TDlgSimulationTableaux.h"
+#include "core/BusyCursor.h"
 #include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
@@ -65,7 +66,7 @@ int main(int argc, char* argv[]) {
 
     HostInterface host = HostInterface::Start({work.path(), QString(), QString()});
     StaircaseState state;
-    AppWizardFactory wizards(state, prompter);
+    AppWizardFactory wizards(host, state, prompter, BusyCursor::none());
     TDlgSimulationTableaux main(host, state, prompter, wizards);
     const bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
     return ok ? 0 : 1;
