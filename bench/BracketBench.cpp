@@ -1,0 +1,102 @@
+// A full redisplay of the bracket view ("Réafficher le tableau"): the draw table read
+// again, the bracket laid out on the page with the line-start panel, and the page
+// mirrored in the graphics scene of the view. The draws are line-start skeletons of
+// 256, 512 and 1024 entries (511 to 2047 lines) built by the wizard's logic.
+//
+//   QT_QPA_PLATFORM=offscreen orvanel_bracket_bench --benchmark_repetitions=5
+//
+// "Redisplay" is what the user waits for; "LayoutOnly" is the same without a view, the
+// part that the reports will share.
+#include "app/HostInterface.h"
+#include "bracket/TableauPrevisualise.h"
+#include "core/BusyCursor.h"
+#include "core/RankingLadder.h"
+#include "core/ScriptedPrompter.h"
+#include "core/StaircaseState.h"
+#include "page/Page.h"
+#include "page/PageScene.h"
+#include "page/PageView.h"
+#include "wizards/LineStartWizardLogic.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// A draw of `entries` with twelve rankings filling 85 % of it, 32 seeds, no qualifier.
+struct Draw {
+    explicit Draw(int entries) {
+        host.InstallDirectory = QStringLiteral(ORVANEL_DATA_DIR);
+        host.DataLocation = dir.path();
+        host.WorkingDirectory = dir.path();
+        LineStartWizardLogic wizard(state, prompter, BusyCursor::none(),
+                                    {dir.path(), dir.path(), QStringLiteral("Hote.db")},
+                                    host.InstallPath(QStringLiteral("ZECLASS.TXT")));
+        const QStringList rankings = RankingLadder::LadderRange(10, 21);
+        for (int row = 1; row <= 12; ++row) {
+            state.Rankings[row] = {rankings[row - 1], entries * 85 / 100 / 12, 0};
+        }
+        wizard.Init(0, 0, 32, 0);
+        wizard.setBuildSkeleton(true);
+        wizard.Suivant([this](const LineStartWizardLogic::BracketRequest& request) {
+            figures = {request.players, request.dimension,     request.byes,
+                       request.nonByes, request.qualifiersOut, request.qualifiersIn};
+            return false;
+        });
+    }
+
+    QTemporaryDir dir;
+    HostInterface host;
+    StaircaseState state;
+    ScriptedPrompter prompter;
+    InformationPanel::LineStartFigures figures;
+};
+
+void open(TableauPrevisualise& view, const Draw& draw) {
+    view.settings().Kind = BracketSettings::DrawKind::LineStart;
+    view.settings().HideEmptyBranches = false;
+    view.settings().SeedCount = 32;
+    view.OpenLineStart(draw.figures);
+}
+
+void Redisplay(benchmark::State& state) {
+    Draw draw(static_cast<int>(state.range(0)));
+    Page page;
+    PageView shown(page);
+    TableauPrevisualise view(page, draw.state, draw.host, draw.prompter, BusyCursor::none());
+    open(view, draw);
+    for (auto _ : state) {
+        view.FullRedisplay(true);
+        benchmark::DoNotOptimize(shown.pageScene().itemCount());
+    }
+    state.counters["lines"] = 2 * state.range(0) - 1;
+    state.counters["items"] = page.count();
+}
+BENCHMARK(Redisplay)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+void LayoutOnly(benchmark::State& state) {
+    Draw draw(static_cast<int>(state.range(0)));
+    Page page;
+    TableauPrevisualise view(page, draw.state, draw.host, draw.prompter, BusyCursor::none());
+    open(view, draw);
+    for (auto _ : state) {
+        view.FullRedisplay(true);
+        benchmark::DoNotOptimize(page.count());
+    }
+    state.counters["lines"] = 2 * state.range(0) - 1;
+}
+BENCHMARK(LayoutOnly)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
