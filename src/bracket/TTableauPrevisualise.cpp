@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -43,6 +44,10 @@ TTableauPrevisualise::TTableauPrevisualise(const HostInterface& host, StaircaseS
             });
     connect(ScrollBox1Page, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& point) { PopupMenu1->popup(ScrollBox1Page->mapToGlobal(point)); });
+    // Maximised; where no window manager maximises it, it still takes the screen.
+    if (const QScreen* shown = screen()) {
+        resize(shown->availableGeometry().size());
+    }
     setWindowState(Qt::WindowMaximized);
 }
 

@@ -156,3 +156,25 @@ TEST(PagePainter, PaintsOnAPdfWriter) {
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().startsWith("%PDF"));
 }
+
+TEST(PagePainter, AFramedLabelKeepsItsTextInsideItsFrame) {
+    Page page;
+    PageItem notes;
+    notes.name = QStringLiteral("notes");
+    notes.left = 10;
+    notes.top = 10;
+    notes.width = 60;
+    notes.height = 30;
+    notes.text = QStringLiteral("E = 4");
+    notes.frameColor = Navy;
+    notes.textColor = Red;
+    page.add(notes);
+    const QImage image = PagePainter::image(page);
+    EXPECT_EQ(image.pixelColor(10, 10), Navy);
+    EXPECT_EQ(image.pixelColor(69, 39), Navy);
+    EXPECT_EQ(image.pixelColor(40, 10), Navy);
+    // The text starts 5 pixels in from the frame and 3 below it.
+    EXPECT_FALSE(inked(image, QRect(11, 11, 4, 28)));
+    EXPECT_FALSE(inked(image, QRect(11, 11, 58, 2)));
+    EXPECT_TRUE(inked(image, QRect(15, 13, 40, 20)));
+}

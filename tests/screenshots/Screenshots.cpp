@@ -2,6 +2,8 @@
 // realistic input in a scratch working directory, shown, and grabbed to a PNG file.
 // Usage: orvanel_screenshots OUTPUT_DIRECTORY
 
+#include "BracketShots.h"
+
 #include "app/AppWizardFactory.h"
 #include "app/HostInterface.h"
 #include "app/TDlgSimulationTableaux.h"
@@ -68,6 +70,8 @@ int main(int argc, char* argv[]) {
     StaircaseState state;
     AppWizardFactory wizards(host, state, prompter, BusyCursor::none());
     TDlgSimulationTableaux main(host, state, prompter, wizards);
-    const bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
+    bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
+    main.hide();
+    ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     return ok ? 0 : 1;
 }

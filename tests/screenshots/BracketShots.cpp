@@ -1,0 +1,98 @@
+#include "BracketShots.h"
+
+#include "app/HostInterface.h"
+#include "bracket/StaggeredOpening.h"
+#include "bracket/TTableauPrevisualise.h"
+#include "core/BusyCursor.h"
+#include "core/RankingLadder.h"
+#include "core/ScriptedPrompter.h"
+#include "core/StaircaseState.h"
+#include "staircase/StaggeredSkeleton.h"
+#include "wizards/LineStartWizardLogic.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+struct Scratch {
+    explicit Scratch(const QString& dataDirectory) {
+        host.InstallDirectory = dataDirectory;
+        host.DataLocation = dir.path();
+        host.WorkingDirectory = dir.path();
+        host.HostTableName = QStringLiteral("Hote.db");
+    }
+    TableLocations places() const { return {dir.path(), dir.path(), host.HostTableName}; }
+
+    QTemporaryDir dir;
+    HostInterface host;
+    StaircaseState state;
+    ScriptedPrompter prompter;
+};
+
+// Four outgoing qualifiers, four seeds, rankings A 4, B 4, C 4 and D 8, four tours of four
+// matches: the skeleton of a draw of 64, shown with its solution.
+bool workedExample(const QString& dataDirectory, const QString& path, const SaveWindow& save) {
+    Scratch scratch(dataDirectory);
+    StaircaseState& state = scratch.state;
+    const std::pair<const char*, int> rankings[] = {{"A", 4}, {"B", 4}, {"C", 4}, {"D", 8}};
+    int row = 1;
+    for (const auto& [name, count] : rankings) {
+        state.Rankings[row++] = {QString::fromUtf8(name), count, 0};
+    }
+    state.QualifiersOut = 4;
+    state.Seeds = 4;
+    state.Dimension = 64;
+    state.TotalPlayers = 20;
+    state.Solutions[1].Matches = {4, 4, 4, 4, 4};
+    state.StoredSolutions = 1;
+    state.BuildStaircase(state.Solutions[1], scratch.prompter);
+    StaggeredSkeleton(state, 4, scratch.places(), scratch.prompter).TraiteSqueletteTableau();
+    scratch.prompter.queueAnswer(true);
+    TTableauPrevisualise view(scratch.host, state, scratch.prompter, BusyCursor::none());
+    view.OpenStaggered(
+        StaggeredOpening::Prepare(state, scratch.host.DataLocation, scratch.prompter, 1), true);
+    return save(view, path);
+}
+
+// A line-start draw built by the wizard's logic with its skeleton, shown as the wizard
+// shows it.
+bool lineStart(const QString& dataDirectory, const QString& path, const SaveWindow& save,
+               const QStringList& rankings, const QList<int>& counts, int qualifiersIn,
+               int qualifiersOut, int seeds) {
+    Scratch scratch(dataDirectory);
+    LineStartWizardLogic wizard(scratch.state, scratch.prompter, BusyCursor::none(),
+                                scratch.places(),
+                                scratch.host.InstallPath(QStringLiteral("ZECLASS.TXT")));
+    for (int row = 1; row <= rankings.size(); ++row) {
+        scratch.state.Rankings[row] = {rankings[row - 1], counts[row - 1], 0};
+    }
+    wizard.Init(qualifiersIn, qualifiersOut, seeds, 0);
+    wizard.setBuildSkeleton(true);
+    bool saved = false;
+    wizard.Suivant([&](const LineStartWizardLogic::BracketRequest& request) {
+        TTableauPrevisualise view(scratch.host, scratch.state, scratch.prompter,
+                                  BusyCursor::none());
+        view.OpenLineStart({request.players, request.dimension, request.byes, request.nonByes,
+                            request.qualifiersOut, request.qualifiersIn},
+                           request.seeds, request.acceptEnabled);
+        saved = save(view, path);
+        return false;
+    });
+    return saved;
+}
+
+}  // namespace
+
+bool takeBracketShots(const QDir& output, const QString& dataDirectory, const SaveWindow& save) {
+    bool ok = workedExample(dataDirectory,
+                            output.filePath(QStringLiteral("bracket-staggered-64.png")), save);
+    // Rankings from 30/2 to 15/3 and 3 players from the qualifying draw: 55, 4 leaving.
+    ok = lineStart(dataDirectory, output.filePath(QStringLiteral("bracket-line-start-64.png")),
+                   save, RankingLadder::LadderRange(5, 10), {4, 6, 8, 10, 12, 12}, 3, 4, 8) &&
+         ok;
+    const QStringList many = RankingLadder::LadderRange(0, 11);
+    ok = lineStart(dataDirectory, output.filePath(QStringLiteral("bracket-line-start-1024.png")),
+                   save, many, {60, 70, 70, 70, 70, 70, 70, 80, 80, 90, 90, 90}, 0, 0, 32) &&
+         ok;
+    return ok;
+}
