@@ -2,12 +2,12 @@
 
 #include "LineTally.h"
 #include "NotesBox.h"
-#include "SpanDistribution.h"
 #include "StaircaseSummary.h"
 
 #include "core/RankingLadder.h"
 #include "core/StaircaseState.h"
 #include "core/TextFormat.h"
+#include "staircase/SolutionEvaluator.h"
 
 #include <QRegularExpression>
 
@@ -127,7 +127,14 @@ void InformationPanel::LineStart(const LineStartFigures& figures, NotesBox& note
 }
 
 void InformationPanel::StaggeredEntry(int solutionNumber) {
-    const SpanDistribution staircase = SpanDistribution::Build(state_, solutionNumber);
+    // The staircase of the solution, by the distribution the staircase view evaluates
+    // it with; a number outside the stored table stands for a staircase of no tour.
+    StaircaseSolution shown;
+    if (solutionNumber >= 1 && solutionNumber <= StaircaseState::SolutionCapacity) {
+        shown = state_.Solutions[solutionNumber];
+    }
+    const SolutionCheck staircase = SolutionEvaluator::Evaluate(state_, shown);
+    const int entries = SolutionEvaluator::DrawDimension(state_.QualifiersOut, staircase.Tours);
     if (!state_.SkeletonErrorText.isEmpty()) {
         // The problems of the construction on one line, stored back so.
         state_.SkeletonErrorText.replace(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")),
@@ -149,10 +156,9 @@ void InformationPanel::StaggeredEntry(int solutionNumber) {
                        .arg(state_.StoredSolutions);
     }
     writer_.label(QStringLiteral("Info102"), 600, 10, solution, BracketColors::Black, true);
-    writer_.label(QStringLiteral("Info103"), 600, 20,
-                  QStringLiteral("Tableau %1 entrées, sur %2 tour(s)")
-                      .arg(staircase.Entries)
-                      .arg(staircase.Tours));
+    writer_.label(
+        QStringLiteral("Info103"), 600, 20,
+        QStringLiteral("Tableau %1 entrées, sur %2 tour(s)").arg(entries).arg(staircase.Tours));
     verdicts(staircase);
     const int top = StaggeredTop;
     const int below = top + 15 * roster(top);
@@ -160,15 +166,15 @@ void InformationPanel::StaggeredEntry(int solutionNumber) {
     StaircaseSummary::Draw(writer_, state_, staircase.Tours, below + 110);
 }
 
-void InformationPanel::verdicts(const SpanDistribution& staircase) {
+void InformationPanel::verdicts(const SolutionCheck& staircase) {
     int k = 0;
-    for (const SpanDistribution::LongSpan& span : staircase.LongSpans) {
+    for (const SpreadRanking& span : staircase.SpreadRankings) {
         ++k;
         writer_.label(QStringLiteral("Info104_%1").arg(k), 600, 10 * k + 30,
-                      QStringLiteral("%1 sont sur %2 tours").arg(span.ranking).arg(span.tours),
+                      QStringLiteral("%1 sont sur %2 tours").arg(span.Name).arg(span.Tours),
                       BracketColors::Red);
     }
-    if (!staircase.LongSpans.isEmpty()) {
+    if (!staircase.SpreadRankings.isEmpty()) {
         PageFont font = PanelWriter::PanelFont();
         font.bold = true;
         font.pointSize = 8;

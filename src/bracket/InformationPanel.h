@@ -7,8 +7,8 @@
 class LineTally;
 class NotesBox;
 class Page;
-class SpanDistribution;
 class StaircaseState;
+struct SolutionCheck;
 
 // The information panel to the right of the bracket: the figures of the draw, the
 // roster (one entry per ranking with how many of its players stand on the bracket), the
@@ -46,7 +46,7 @@ private:
     int roster(int top);
     // The total, what leaves the draw, the couples and the seeds, under the roster.
     void figuresColumn(int below);
-    void verdicts(const SpanDistribution& staircase);
+    void verdicts(const SolutionCheck& staircase);
     int lastRow() const;
 
     Page& page_;

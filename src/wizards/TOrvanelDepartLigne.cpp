@@ -1,7 +1,7 @@
 #include "TOrvanelDepartLigne.h"
 
+#include "app/EnterGrid.h"
 #include "app/HostInterface.h"
-#include "app/RankingGrid.h"
 #include "bracket/TTableauPrevisualise.h"
 #include "core/Prompter.h"
 
@@ -83,7 +83,7 @@ void TOrvanelDepartLigne::createControls() {
 QWidget* TOrvanelDepartLigne::createGrid() {
     auto* group = new QGroupBox(QStringLiteral("Effectif du tableau à départ en ligne"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
-    StringGrid1Effectif = new RankingGrid(group);
+    StringGrid1Effectif = new EnterGrid(group);
     StringGrid1Effectif->setObjectName(QStringLiteral("StringGrid1Effectif"));
     StringGrid1Effectif->setEnterMovesRight(true);
     StringGrid1Effectif->setRowCount(2);
@@ -106,8 +106,7 @@ QWidget* TOrvanelDepartLigne::createGrid() {
     }
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(StringGrid1Effectif);
-    connect(StringGrid1Effectif, &RankingGrid::enterPressed, this,
-            &TOrvanelDepartLigne::enterInGrid);
+    connect(StringGrid1Effectif, &EnterGrid::enterPressed, this, &TOrvanelDepartLigne::enterInGrid);
     return group;
 }
 

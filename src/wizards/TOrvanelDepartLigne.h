@@ -12,7 +12,7 @@ class Prompter;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class RankingGrid;
+class EnterGrid;
 class StaircaseState;
 
 // The line-start wizard: the players of each ranking in a grid, the figures of the draw
@@ -55,7 +55,7 @@ private:
     BusyCursor& cursor_;
     LineStartWizardLogic logic_;
 
-    RankingGrid* StringGrid1Effectif = nullptr;
+    EnterGrid* StringGrid1Effectif = nullptr;
     QLabel* LabelEffectif = nullptr;
     QLabel* LabelQualifieSortants = nullptr;
     QLabel* LabelQualifieEntrants = nullptr;

@@ -1,12 +1,12 @@
-#include "RankingGrid.h"
+#include "EnterGrid.h"
 
 #include <QKeyEvent>
 
 #include <algorithm>
 
-RankingGrid::RankingGrid(QWidget* parent) : QTableWidget(parent) {}
+EnterGrid::EnterGrid(QWidget* parent) : QTableWidget(parent) {}
 
-void RankingGrid::keyPressEvent(QKeyEvent* event) {
+void EnterGrid::keyPressEvent(QKeyEvent* event) {
     // Enter in a cell editor reaches here too: closing the editor moves on then.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         state() != EditingState) {
@@ -17,7 +17,7 @@ void RankingGrid::keyPressEvent(QKeyEvent* event) {
     QTableWidget::keyPressEvent(event);
 }
 
-void RankingGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+void EnterGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     // Enter in an editor commits the cell and asks for the model to be submitted.
     const bool enter = hint == QAbstractItemDelegate::SubmitModelCache;
     QTableWidget::closeEditor(editor, enter ? QAbstractItemDelegate::NoHint : hint);
@@ -26,7 +26,7 @@ void RankingGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
     }
 }
 
-void RankingGrid::moveOn() {
+void EnterGrid::moveOn() {
     emit enterPressed();
     if (!enterMovesRight_) {
         editBelow();
@@ -38,7 +38,7 @@ void RankingGrid::moveOn() {
     }
 }
 
-void RankingGrid::editBelow() {
+void EnterGrid::editBelow() {
     const QModelIndex current = currentIndex();
     if (!current.isValid()) {
         return;

@@ -6,11 +6,11 @@
 // a grid of figures. In the main window's grid (one ranking per row) the cell below
 // becomes current and its editing starts (on the last row, the same cell is edited
 // again); in a grid of one ranking per column the cell to the right becomes current.
-class RankingGrid : public QTableWidget {
+class EnterGrid : public QTableWidget {
     Q_OBJECT
 
 public:
-    explicit RankingGrid(QWidget* parent = nullptr);
+    explicit EnterGrid(QWidget* parent = nullptr);
 
     void setEnterMovesRight(bool right) { enterMovesRight_ = right; }
 
