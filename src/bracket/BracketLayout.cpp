@@ -101,13 +101,8 @@ void BracketLayout::DrawLineItem(const Column& column, int j, int y, bool presen
     const QString suffix = ItemKeys::ItemSuffix(column.round, line.FicheNumero);
     const int width = inputs_.geometry.LineWidth;
 
-    PageItem segment;
-    segment.name = ItemKeys::Segment + suffix;
-    segment.kind = PageItem::Kind::Bar;
-    segment.left = column.x - 2;
-    segment.top = y;
-    segment.width = width;
-    segment.height = column.capacity == 1 ? 2 : 1;
+    PageItem segment = PageItem::BarAt(ItemKeys::Segment + suffix, column.x - 2, y, width,
+                                       column.capacity == 1 ? 2 : 1);
     segment.cursor = Qt::PointingHandCursor;
     segment.draggable = true;
     // The winner's name stands on a white line: no rule under it.
@@ -261,11 +256,5 @@ void BracketLayout::addBar(int left, int top, int width, int height) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    PageItem bar;
-    bar.kind = PageItem::Kind::Bar;
-    bar.left = left;
-    bar.top = top;
-    bar.width = width;
-    bar.height = height;
-    page_.add(std::move(bar));
+    page_.add(PageItem::BarAt(QString(), left, top, width, height));
 }

@@ -14,16 +14,6 @@ namespace {
 constexpr int SeedBoxWidth = 20;
 constexpr int SeedCircle = 15;
 
-PageItem label(const QString& name, int left, int top, const QString& text, const PageFont& font) {
-    PageItem item;
-    item.name = name;
-    item.left = left;
-    item.top = top;
-    item.text = text;
-    item.font = font;
-    return item;
-}
-
 int fittedWidth(const PageFont& font, const QString& text) {
     return LabelMetrics::fittedSize(font, text).width();
 }
@@ -76,8 +66,8 @@ void LineMarks::addRanking(const BracketLine& line, const QString& suffix, int x
     const QString text =
         Shortened(full, rankingLength(line, full), font, BracketGeometry::RankingMaxWidth);
     const int width = fittedWidth(font, text);
-    PageItem ranking =
-        label(ItemKeys::Ranking + suffix, x + lineWidth_ - 20 - width, y + 2, text, font);
+    PageItem ranking = PageItem::TextAt(ItemKeys::Ranking + suffix, x + lineWidth_ - 20 - width,
+                                        y + 2, text, font);
     ranking.width = width;
     page_.add(std::move(ranking));
 }
@@ -88,8 +78,8 @@ void LineMarks::addSeed(const BracketLine& line, const QString& suffix, int x, i
     PageFont font;
     font.family = QStringLiteral("MS Serif");
     font.pointSize = 8;
-    PageItem number = label(ItemKeys::SeedNumber + suffix, x + lineWidth_, top,
-                            QString::number(line.Numero), font);
+    PageItem number = PageItem::TextAt(ItemKeys::SeedNumber + suffix, x + lineWidth_, top,
+                                       QString::number(line.Numero), font);
     number.width = SeedBoxWidth;
     number.alignment = Qt::AlignHCenter | Qt::AlignTop;
     page_.add(std::move(number));
@@ -107,16 +97,16 @@ void LineMarks::addSeed(const BracketLine& line, const QString& suffix, int x, i
 void LineMarks::addIncomingQualifier(const BracketLine& line, const QString& suffix, int x, int y) {
     const QString text =
         line.Numero != 0 ? QStringLiteral("q%1").arg(line.Numero) : QStringLiteral("q");
-    PageItem mark = label(ItemKeys::IncomingQualifier + suffix, x + 3, y - 5, text,
-                          fonts_.font(FontSettings::NumQualifie));
+    PageItem mark = PageItem::TextAt(ItemKeys::IncomingQualifier + suffix, x + 3, y - 5, text,
+                                     fonts_.font(FontSettings::NumQualifie));
     mark.background = BracketColors::Page;
     page_.add(std::move(mark));
 }
 
 void LineMarks::addOutgoingQualifier(const BracketLine& line, const QString& suffix, int x, int y) {
-    PageItem mark =
-        label(ItemKeys::OutgoingQualifier + suffix, x + lineWidth_ + 2, y,
-              QStringLiteral("Q%1").arg(line.Numero), fonts_.font(FontSettings::VainQualifie));
+    PageItem mark = PageItem::TextAt(ItemKeys::OutgoingQualifier + suffix, x + lineWidth_ + 2, y,
+                                     QStringLiteral("Q%1").arg(line.Numero),
+                                     fonts_.font(FontSettings::VainQualifie));
     mark.background = BracketColors::Page;
     page_.add(std::move(mark));
 }

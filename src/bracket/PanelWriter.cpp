@@ -26,25 +26,14 @@ void PanelWriter::label(const QString& name, int left, int top, const QString& t
 
 void PanelWriter::label(const QString& name, int left, int top, const QString& text,
                         const PageFont& font, const QColor& color) {
-    PageItem item;
-    item.name = name;
-    item.left = left;
-    item.top = top;
-    item.text = text;
-    item.font = font;
+    PageItem item = PageItem::TextAt(name, left, top, text, font);
     item.textColor = color;
     item.tag = top + TopTag;
     page_.add(std::move(item));
 }
 
 void PanelWriter::bar(const QString& name, int left, int top, int width, int height) {
-    PageItem item;
-    item.name = name;
-    item.kind = PageItem::Kind::Bar;
-    item.left = left;
-    item.top = top;
-    item.width = width;
-    item.height = height;
+    PageItem item = PageItem::BarAt(name, left, top, width, height);
     item.tag = top + TopTag;
     page_.add(std::move(item));
 }

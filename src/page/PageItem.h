@@ -54,6 +54,29 @@ struct PageItem {
     bool visible = true;
     bool draggable = false;
 
+    // A label at a place with its text and font, sized by its text.
+    static PageItem TextAt(const QString& name, int left, int top, const QString& text,
+                           const PageFont& font) {
+        PageItem item;
+        item.name = name;
+        item.left = left;
+        item.top = top;
+        item.text = text;
+        item.font = font;
+        return item;
+    }
+    // A bar filled with the pen's colour.
+    static PageItem BarAt(const QString& name, int left, int top, int width, int height) {
+        PageItem item;
+        item.name = name;
+        item.kind = Kind::Bar;
+        item.left = left;
+        item.top = top;
+        item.width = width;
+        item.height = height;
+        return item;
+    }
+
     QRect box() const { return QRect(left, top, width, height); }
     bool operator==(const PageItem&) const = default;
 };
