@@ -107,18 +107,21 @@ void TableauPrevisualise::StaggeredPanel() {
 }
 
 void TableauPrevisualise::OpenLineStart(const InformationPanel::LineStartFigures& figures) {
+    const Page::Batch batch(page_);
     state_.QualifiersOut = static_cast<std::int16_t>(figures.QS);
     LayoutBracket(figures.D, true);
     LineStartPanel(figures);
 }
 
 void TableauPrevisualise::OpenStaggered() {
+    const Page::Batch batch(page_);
     LayoutBracket(state_.Dimension, true);
     StaggeredPanel();
 }
 
 void TableauPrevisualise::FullRedisplay(bool reopen) {
     BusyCursorScope busy(cursor_);
+    const Page::Batch batch(page_);
     page_.clear();
     LayoutBracket(state_.Dimension, reopen);
     if (settings_.Kind == BracketSettings::DrawKind::LineStart) {
@@ -130,11 +133,13 @@ void TableauPrevisualise::FullRedisplay(bool reopen) {
 }
 
 void TableauPrevisualise::ZoomIn() {
+    const Page::Batch batch(page_);
     PageScaling::Scale(page_, 120, 100);
     PageScaling::RestoreTops(page_);
 }
 
 void TableauPrevisualise::ZoomOut() {
+    const Page::Batch batch(page_);
     PageScaling::Scale(page_, 80, 100);
     PageScaling::RestoreTops(page_);
 }

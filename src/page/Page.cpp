@@ -4,6 +4,18 @@
 
 #include <algorithm>
 
+Page::Batch::Batch(Page& page) : page_(page) {
+    if (page_.batchDepth_++ == 0 && page_.observer_ != nullptr) {
+        page_.observer_->batchStarted();
+    }
+}
+
+Page::Batch::~Batch() {
+    if (--page_.batchDepth_ == 0 && page_.observer_ != nullptr) {
+        page_.observer_->batchEnded();
+    }
+}
+
 QString Page::add(PageItem item) {
     if (item.name.isEmpty()) {
         do {

@@ -18,6 +18,19 @@ class PageObserver;
 // item by name cost O(log n), so pages of thousands of items stay quick.
 class Page {
 public:
+    // Groups the changes made during its lifetime: the observer hears when they start
+    // and when they end, so that a renderer settles the page's extent once.
+    class Batch {
+    public:
+        explicit Batch(Page& page);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Page& page_;
+    };
+
     Page() = default;
     Page(const Page&) = delete;
     Page& operator=(const Page&) = delete;
@@ -48,4 +61,5 @@ private:
     quint64 nextOrder_ = 0;
     quint64 nextAnonymous_ = 0;
     PageObserver* observer_ = nullptr;
+    int batchDepth_ = 0;
 };

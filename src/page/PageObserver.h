@@ -12,4 +12,7 @@ public:
     virtual void itemChanged(const PageItem& item) = 0;
     virtual void itemRemoved(const QString& name) = 0;
     virtual void pageCleared() = 0;
+    // Many changes follow, then their end: what depends on the whole page can wait.
+    virtual void batchStarted() {}
+    virtual void batchEnded() {}
 };

@@ -65,6 +65,17 @@ void PageScene::include(const PageGraphicsItem& item) {
         extent_.united(QRectF(QPointF(0, 0), item.sceneBoundingRect().bottomRight()));
     if (grown != extent_) {
         extent_ = grown;
-        setSceneRect(extent_);
+        if (!holdingExtent_) {
+            setSceneRect(extent_);
+        }
     }
+}
+
+void PageScene::batchStarted() {
+    holdingExtent_ = true;
+}
+
+void PageScene::batchEnded() {
+    holdingExtent_ = false;
+    setSceneRect(extent_);
 }

@@ -29,6 +29,8 @@ private:
     void itemChanged(const PageItem& item) override;
     void itemRemoved(const QString& name) override;
     void pageCleared() override;
+    void batchStarted() override;
+    void batchEnded() override;
     void include(const PageGraphicsItem& item);
 
     // An explicit scene rectangle even when empty: a null one lets the scene pick its own.
@@ -38,4 +40,7 @@ private:
     QHash<QString, PageGraphicsItem*> byName_;
     qreal nextZ_ = 0;
     QRectF extent_ = EmptyExtent;
+    // While a batch of changes runs, the extent grows without telling the views, which
+    // would lay their scroll bars out again for every item.
+    bool holdingExtent_ = false;
 };

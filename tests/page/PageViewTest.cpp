@@ -252,3 +252,18 @@ TEST_F(PageViewTest, FindsItemsByNameAmongThousands) {
     EXPECT_EQ(scene.item(QStringLiteral("COL4094")), nullptr);
     EXPECT_EQ(scene.nameAt(QPointF(30, 20475)), QStringLiteral("COL2047"));
 }
+
+TEST_F(PageViewTest, ABatchOfChangesSettlesTheScrollableAreaAtItsEnd) {
+    page.add(item(QStringLiteral("first"), QRect(10, 10, 40, 16)));
+    {
+        const Page::Batch batch(page);
+        page.add(item(QStringLiteral("far"), QRect(600, 900, 40, 16)));
+        {
+            const Page::Batch inner(page);
+            page.add(item(QStringLiteral("farther"), QRect(700, 1000, 40, 16)));
+        }
+        EXPECT_EQ(view->pageScene().sceneRect(), QRectF(0, 0, 50, 26));
+        EXPECT_NE(view->pageScene().item(QStringLiteral("far")), nullptr);
+    }
+    EXPECT_EQ(view->pageScene().sceneRect(), QRectF(0, 0, 740, 1016));
+}
