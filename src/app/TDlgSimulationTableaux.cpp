@@ -1,6 +1,6 @@
 #include "TDlgSimulationTableaux.h"
 
-#include "RankingGrid.h"
+#include "EnterGrid.h"
 #include "ToolPictures.h"
 
 #include "core/RankingLadder.h"
@@ -57,7 +57,7 @@ QString TDlgSimulationTableaux::versionLabelText() const {
 
 void TDlgSimulationTableaux::createControls() {
     QWidget* top = createTopRow();
-    StringGrid1 = new RankingGrid(this);
+    StringGrid1 = new EnterGrid(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setColumnCount(2);
     StringGrid1->setHorizontalHeaderLabels(

@@ -11,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class RankingGrid;
+class EnterGrid;
 
 // The main window: the simulation input in its controls, the file commands and the
 // way on to the wizards. Everything it decides is in SimulationTableaux; the window
@@ -56,7 +56,7 @@ private:
     QComboBox* ComboBox1ClassFin = nullptr;
     QLabel* LabelVersion = nullptr;
     QLabel* Image1 = nullptr;
-    RankingGrid* StringGrid1 = nullptr;
+    EnterGrid* StringGrid1 = nullptr;
     QLineEdit* Edit1NBQS = nullptr;
     QLineEdit* Edit1NBQE = nullptr;
     QLineEdit* Edit1NBTS = nullptr;

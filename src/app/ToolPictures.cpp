@@ -7,22 +7,6 @@
 
 namespace {
 
-// Draws a picture on a 16 × 16 grid, at the sizes tool bars ask for.
-QIcon drawn(const std::function<void(QPainter&)>& draw) {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(size / 16.0, size / 16.0);
-        draw(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
 QPen outline(const QColor& color) {
     QPen pen(color, 0.8);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -43,8 +27,23 @@ void drawDisk(QPainter& painter) {
 
 }  // namespace
 
+QIcon ToolPictures::Drawn(const std::function<void(QPainter&)>& draw) {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / 16.0, size / 16.0);
+        draw(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 QIcon ToolPictures::Open() {
-    return drawn([](QPainter& painter) {
+    return Drawn([](QPainter& painter) {
         painter.setPen(outline(QColor(150, 105, 10)));
         painter.setBrush(QColor(230, 180, 60));
         painter.drawPolygon(
@@ -55,11 +54,11 @@ QIcon ToolPictures::Open() {
 }
 
 QIcon ToolPictures::Save() {
-    return drawn(drawDisk);
+    return Drawn(drawDisk);
 }
 
 QIcon ToolPictures::SaveAs() {
-    return drawn([](QPainter& painter) {
+    return Drawn([](QPainter& painter) {
         painter.save();
         painter.scale(0.8, 0.8);
         drawDisk(painter);
@@ -74,7 +73,7 @@ QIcon ToolPictures::SaveAs() {
 }
 
 QIcon ToolPictures::Quit() {
-    return drawn([](QPainter& painter) {
+    return Drawn([](QPainter& painter) {
         // An open door and an arrow leaving through it.
         painter.setPen(outline(QColor(80, 50, 25)));
         painter.setBrush(QColor(160, 110, 60));
