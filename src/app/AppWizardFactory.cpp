@@ -3,6 +3,7 @@
 #include "core/Prompter.h"
 #include "core/SimulationInput.h"
 #include "core/StaircaseState.h"
+#include "wizards/TOrvanelEchelon.h"
 
 #include <QString>
 
@@ -38,9 +39,8 @@ std::unique_ptr<Wizard> AppWizardFactory::create(int drawType) {
     // Creating a wizard clears the ranking rows before the main window copies its own:
     // the staggered-entry wizard clears the whole staircase, the line-start one the rows.
     if (drawType == SimulationInput::Staggered) {
-        state_.ResetStaircase();
-    } else {
-        state_.ClearRankings();
+        return std::make_unique<TOrvanelEchelon>(host_, state_, prompter_, cursor_);
     }
+    state_.ClearRankings();
     return std::make_unique<ComingWizard>(prompter_, ComingMessage(drawType));
 }

@@ -4,22 +4,27 @@
 
 #include <QString>
 
+class BusyCursor;
+class HostInterface;
 class Prompter;
 class StaircaseState;
 
 // The wizards "&Suivant" of the main window opens, one per draw type: the one place that
-// knows which window stands for which kind of draw. Neither wizard window exists in this
-// version: each says so to the user when it would be shown.
+// knows which window stands for which kind of draw. The line-start wizard's window does
+// not exist in this version: it says so to the user when it would be shown.
 class AppWizardFactory : public WizardFactory {
 public:
-    AppWizardFactory(StaircaseState& state, Prompter& prompter)
-        : state_(state), prompter_(prompter) {}
+    AppWizardFactory(const HostInterface& host, StaircaseState& state, Prompter& prompter,
+                     BusyCursor& cursor)
+        : host_(host), state_(state), prompter_(prompter), cursor_(cursor) {}
 
     std::unique_ptr<Wizard> create(int drawType) override;
 
     static QString ComingMessage(int drawType);
 
 private:
+    const HostInterface& host_;
     StaircaseState& state_;
     Prompter& prompter_;
+    BusyCursor& cursor_;
 };

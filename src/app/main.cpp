@@ -2,6 +2,7 @@
 #include "HostInterface.h"
 #include "MessageBoxPrompter.h"
 #include "TDlgSimulationTableaux.h"
+#include "WaitCursor.h"
 
 #include "core/StaircaseState.h"
 #include "page/FontSubstitutions.h"
@@ -21,7 +22,8 @@ int main(int argc, char* argv[]) {
                               QStringLiteral(ORVANEL_SOURCE_DATA_DIR)});
     StaircaseState state;
     MessageBoxPrompter prompter;
-    AppWizardFactory wizards(state, prompter);
+    WaitCursor cursor;
+    AppWizardFactory wizards(host, state, prompter, cursor);
     TDlgSimulationTableaux window(host, state, prompter, wizards);
     prompter.setParent(&window);
     host.VersionLabelText = window.versionLabelText();

@@ -2,9 +2,12 @@
 // realistic input in a scratch working directory, shown, and grabbed to a PNG file.
 // Usage: orvanel_screenshots OUTPUT_DIRECTORY
 
+#include "StaircaseShots.h"
+
 #include "app/AppWizardFactory.h"
 #include "app/HostInterface.h"
 #include "app/TDlgSimulationTableaux.h"
+#include "core/BusyCursor.h"
 #include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
@@ -64,9 +67,13 @@ int main(int argc, char* argv[]) {
                                    tournament(), prompter);
 
     HostInterface host = HostInterface::Start({work.path(), QString(), QString()});
+    // The working tables go to the scratch folder too, not to the current directory.
+    host.DataLocation = work.path();
     StaircaseState state;
-    AppWizardFactory wizards(state, prompter);
+    AppWizardFactory wizards(host, state, prompter, BusyCursor::none());
     TDlgSimulationTableaux main(host, state, prompter, wizards);
-    const bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
+    bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
+    main.hide();
+    ok = takeStaircaseShots(output, save) && ok;
     return ok ? 0 : 1;
 }
