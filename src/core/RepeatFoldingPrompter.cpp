@@ -3,6 +3,7 @@
 void RepeatFoldingPrompter::startFolding() {
     folding_ = true;
     shown_.clear();
+    lastText_.clear();
     repeats_ = 0;
 }
 
@@ -16,6 +17,13 @@ void RepeatFoldingPrompter::endFolding() {
 
 void RepeatFoldingPrompter::tell(Kind kind, const QString& text) {
     if (folding_) {
+        // A flood repeats one message over and over: that case skips building the key.
+        if (kind == lastKind_ && text == lastText_) {
+            ++repeats_;
+            return;
+        }
+        lastKind_ = kind;
+        lastText_ = text;
         // The same text as a warning and as a plain message are two messages.
         const QString key = QString::number(static_cast<int>(kind)) + QLatin1Char('|') + text;
         if (shown_.contains(key)) {

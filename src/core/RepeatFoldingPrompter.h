@@ -34,5 +34,7 @@ private:
     Prompter& inner_;
     bool folding_ = false;
     QSet<QString> shown_;
+    Kind lastKind_ = Kind::Plain;
+    QString lastText_;  // the message told last, while folding
     qint64 repeats_ = 0;
 };
