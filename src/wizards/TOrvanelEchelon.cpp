@@ -364,6 +364,6 @@ QString TOrvanelEchelon::HelpText() {
         "solutions » cherche même quand l'escalier à tours égaux convient ; « Supprime "
         "class.plus 2 tours » écarte les escaliers où un classement entre sur plus de deux "
         "tours.\n\n"
-        "« Suivant » lance la recherche et affiche les solutions trouvées ; « Précédent » "
+        "« Suivant » lance la recherche et affiche les solutions trouvées ; « Précedent » "
         "revient aux réglages.");
 }

@@ -1,4 +1,5 @@
 #include "StaircaseFixtures.h"
+#include "common/FindControl.h"
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
 #include "page/PageGraphicsItem.h"
@@ -59,9 +60,7 @@ protected:
 
     template <typename Control>
     Control* find(const char* name) const {
-        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return FindControl<Control>(*window, name);
     }
     QToolButton* button(const char* name) const { return find<QToolButton>(name); }
     PageView* page() const { return find<PageView>("ScrollBox1"); }

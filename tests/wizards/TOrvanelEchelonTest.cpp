@@ -1,5 +1,6 @@
 #include "app/EnterGrid.h"
 #include "app/HostInterface.h"
+#include "common/FindControl.h"
 #include "core/BusyCursor.h"
 #include "core/RepeatFoldingPrompter.h"
 #include "core/ScriptedPrompter.h"
@@ -60,9 +61,7 @@ protected:
 
     template <typename Control>
     Control* find(const char* name) const {
-        auto* control = wizard->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return FindControl<Control>(*wizard, name);
     }
     QString text(const char* label) const { return find<QLabel>(label)->text(); }
     bool visible(const char* name) const { return find<QWidget>(name)->isVisible(); }
