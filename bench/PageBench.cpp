@@ -11,8 +11,6 @@
 #include "page/PageScene.h"
 #include "page/PageView.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -105,14 +103,3 @@ void PaintImage(benchmark::State& state) {
 BENCHMARK(PaintImage)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,16 +2,13 @@
 
 #include "core/Wizard.h"
 
-#include <QString>
-
 class BusyCursor;
 class HostInterface;
 class Prompter;
 class StaircaseState;
 
 // The wizards "&Suivant" of the main window opens, one per draw type: the one place that
-// knows which window stands for which kind of draw. The staggered-entry wizard's window
-// does not exist in this version: it says so to the user when it would be shown.
+// knows which window stands for which kind of draw.
 class AppWizardFactory : public WizardFactory {
 public:
     AppWizardFactory(const HostInterface& host, StaircaseState& state, Prompter& prompter,
@@ -19,8 +16,6 @@ public:
         : host_(host), state_(state), prompter_(prompter), cursor_(cursor) {}
 
     std::unique_ptr<Wizard> create(int drawType) override;
-
-    static QString ComingMessage(int drawType);
 
 private:
     const HostInterface& host_;

@@ -1,6 +1,7 @@
 #include "MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -42,25 +43,46 @@ std::optional<QString> runDialog(QWidget* parent, const Prompter::FileRequest& r
     return dialog.selectedFiles().first();
 }
 
+// A box asked for during long work shows the normal cursor, and the work's wait cursor
+// comes back when it closes.
+int execWithArrow(QMessageBox& box) {
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) {
+        QApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    }
+    const int result = box.exec();
+    if (waiting) {
+        QApplication::restoreOverrideCursor();
+    }
+    return result;
+}
+
 }  // namespace
 
+// A box belongs to the window the user is working in: the wizard or the view open over
+// the main window, when there is one.
+QWidget* MessageBoxPrompter::owner() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr ? modal : parent_;
+}
+
 void MessageBoxPrompter::tell(Kind kind, const QString& text) {
-    QMessageBox box(iconOf(kind), QApplication::applicationName(), text, QMessageBox::Ok, parent_);
-    box.exec();
+    QMessageBox box(iconOf(kind), QApplication::applicationName(), text, QMessageBox::Ok, owner());
+    execWithArrow(box);
 }
 
 bool MessageBoxPrompter::ask(Kind kind, const QString& text) {
     QMessageBox box(iconOf(kind), QApplication::applicationName(), text,
-                    QMessageBox::Yes | QMessageBox::No, parent_);
+                    QMessageBox::Yes | QMessageBox::No, owner());
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
-    return box.exec() == QMessageBox::Yes;
+    return execWithArrow(box) == QMessageBox::Yes;
 }
 
 std::optional<QString> MessageBoxPrompter::openFile(const FileRequest& request) {
-    return runDialog(parent_, request, QFileDialog::AcceptOpen);
+    return runDialog(owner(), request, QFileDialog::AcceptOpen);
 }
 
 std::optional<QString> MessageBoxPrompter::saveFile(const FileRequest& request) {
-    return runDialog(parent_, request, QFileDialog::AcceptSave);
+    return runDialog(owner(), request, QFileDialog::AcceptSave);
 }

@@ -17,5 +17,7 @@ public:
     std::optional<QString> saveFile(const FileRequest& request) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
 };

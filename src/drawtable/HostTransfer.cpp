@@ -50,3 +50,8 @@ QString HostTransfer::SameTableMessage(const QString& path) {
                "table de travail elle-même.")
         .arg(QDir::toNativeSeparators(path));
 }
+
+QString HostTransfer::TooLargeMessage() {
+    return QStringLiteral("Nombre d'entrée du tableau supérieure aux capacités acceptées ") +
+           QString::number(MaxDimension);
+}

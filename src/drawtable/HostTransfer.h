@@ -15,6 +15,9 @@ class RecordTable;
 // working table itself.
 class HostTransfer {
 public:
+    // The largest draw the host takes.
+    static constexpr int MaxDimension = 1024;
+
     using Copy = std::function<bool(RecordTable& working, RecordTable& host)>;
 
     static bool Run(const TableLocations& places, const QString& workingName, int hostLineCount,
@@ -24,4 +27,6 @@ public:
     static bool CopyInOrder(RecordTable& working, RecordTable& host);
 
     static QString SameTableMessage(const QString& path);
+    // Told when a draw of more than MaxDimension entries would be accepted.
+    static QString TooLargeMessage();
 };

@@ -8,8 +8,8 @@
 
 bool LineDrawAcceptance::AcceptLineDraw(const LineStartFigures& figures,
                                         const TableLocations& places, Prompter& prompter) {
-    if (figures.PowerDimension > 1024) {
-        prompter.message(TooLargeMessage());
+    if (figures.PowerDimension > HostTransfer::MaxDimension) {
+        prompter.message(HostTransfer::TooLargeMessage());
         return false;
     }
     if (!prompter.ask(Prompter::Kind::Information, Question())) {
@@ -53,11 +53,6 @@ bool LineDrawAcceptance::copyByRounds(RecordTable& working, RecordTable& host, i
 int LineDrawAcceptance::HalfToEven(int lines) {
     const int half = lines / 2;
     return lines % 2 == 0 ? half : half + half % 2;
-}
-
-QString LineDrawAcceptance::TooLargeMessage() {
-    return QStringLiteral("Nombre d'entrée du tableau supérieure aux capacités acceptées ") +
-           QString::number(1024);
 }
 
 QString LineDrawAcceptance::Question() {

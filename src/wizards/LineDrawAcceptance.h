@@ -17,7 +17,6 @@ public:
     static bool AcceptLineDraw(const LineStartFigures& figures, const TableLocations& places,
                                Prompter& prompter);
 
-    static QString TooLargeMessage();
     static QString Question();
 
     // The lines of the next round of a section draw: half of c, a half going to the even

@@ -167,6 +167,7 @@ StaggeredWizardLogic::Ending StaggeredWizardLogic::SuivantBtnClick(const Hooks& 
         controls.SuivantEnabled = false;
         controls.EscalierEnabled = false;
         controls.HelpEnabled = false;
+        Call(hooks.searchStarted);
         search.SearchSolutions(controls.SpinEdit1NbTout, controls.VerifChecked);
         controls.Label1Iteration = {Number(state_.Iterations) + QStringLiteral(" Itération(s)"),
                                     true};
@@ -178,6 +179,7 @@ StaggeredWizardLogic::Ending StaggeredWizardLogic::SuivantBtnClick(const Hooks& 
         controls.HelpEnabled = true;
         // The messages and the view take the normal cursor.
         wait.pause();
+        Call(hooks.searchEnded);
         if (state_.SolutionCount > StaircaseState::SolutionCapacity) {
             prompter_.message(QStringLiteral("Plus de %1 solutions sont envisageables..!!!")
                                   .arg(StaircaseState::SolutionCapacity));

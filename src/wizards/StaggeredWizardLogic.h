@@ -61,6 +61,11 @@ public:
         std::function<void()> repaint;          // shows the controls as they are now
         std::function<void()> showSolutions;    // the staircase view, with the solutions
         std::function<void()> showManualEntry;  // the staircase view, for manual entry
+        // Around the search itself, which may tell the staircase build's overflow
+        // messages any number of times: the window folds their repeats in between. The
+        // end is told once the normal cursor is back.
+        std::function<void()> searchStarted;
+        std::function<void()> searchEnded;
     };
 
     // Creating the wizard clears the ranking rows and the steps.

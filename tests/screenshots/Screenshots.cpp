@@ -3,6 +3,7 @@
 // Usage: orvanel_screenshots OUTPUT_DIRECTORY
 
 #include "BracketShots.h"
+#include "StaircaseShots.h"
 
 #include "app/AppWizardFactory.h"
 #include "app/HostInterface.h"
@@ -67,11 +68,14 @@ int main(int argc, char* argv[]) {
                                    tournament(), prompter);
 
     HostInterface host = HostInterface::Start({work.path(), QString(), QString()});
+    // The working tables go to the scratch folder too, not to the current directory.
+    host.DataLocation = work.path();
     StaircaseState state;
     AppWizardFactory wizards(host, state, prompter, BusyCursor::none());
     TDlgSimulationTableaux main(host, state, prompter, wizards);
     bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
     main.hide();
+    ok = takeStaircaseShots(output, save) && ok;
     ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     return ok ? 0 : 1;
 }

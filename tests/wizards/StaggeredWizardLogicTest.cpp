@@ -29,7 +29,9 @@ struct Window {
                 [this] {
                     ++manualEntries;
                     state->Accepted = accept;
-                }};
+                },
+                {},
+                {}};
     }
 };
 
@@ -282,4 +284,51 @@ TEST(StaggeredWizard, EqualToursAreShownWithoutSearch) {
     wizard.controls.AutreSolutionChecked = true;
     wizard.SuivantBtnClick(window.hooks());
     EXPECT_GT(state.Iterations, 0);
+}
+
+// Twelve rankings and incoming qualifiers: many candidates overflow the eight entries of
+// a step, and the window folds those messages between the two hooks of the search.
+TEST(StaggeredWizard, TheSearchAloneLiesBetweenItsTwoHooks) {
+    StaircaseState state;
+    ScriptedPrompter prompter;
+    StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
+    HandOver(wizard, state,
+             {{"15/2", 2},
+              {"15/3", 3},
+              {"15/4", 4},
+              {"15/5", 6},
+              {"30", 5},
+              {"30/1", 8},
+              {"30/2", 9},
+              {"30/3", 7},
+              {"30/4", 10},
+              {"30/5", 14},
+              {"40", 12},
+              {"NC", 16}},
+             6, 8, 8);
+    Window window;
+    window.state = &state;
+    StaggeredWizardLogic::Hooks hooks = window.hooks();
+    qsizetype atStart = -1;
+    qsizetype atEnd = -1;
+    hooks.searchStarted = [&] { atStart = prompter.entries().size(); };
+    hooks.searchEnded = [&] { atEnd = prompter.entries().size(); };
+    wizard.SuivantBtnClick(hooks);
+    EXPECT_EQ(atStart, 0);
+    ASSERT_GT(atEnd, 100);
+    EXPECT_EQ(prompter.texts().mid(0, atEnd),
+              QStringList(atEnd, StaircaseState::EntryOverflowMessage()));
+    EXPECT_EQ(prompter.texts().mid(atEnd),
+              QStringList{QStringLiteral("Plus de 200 solutions sont envisageables..!!!")});
+
+    // Equal tours need no search: neither hook is called.
+    atStart = atEnd = -1;
+    StaircaseState equal;
+    StaggeredWizardLogic direct(equal, prompter, BusyCursor::none());
+    HandOver(direct, equal, {{"30", 6}, {"NC", 10}}, 4, 4);
+    window.state = &equal;
+    direct.SuivantBtnClick(hooks);
+    EXPECT_TRUE(equal.SingleSolution);
+    EXPECT_EQ(atStart, -1);
+    EXPECT_EQ(atEnd, -1);
 }

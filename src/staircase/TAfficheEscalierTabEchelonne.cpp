@@ -1,0 +1,245 @@
+#include "TAfficheEscalierTabEchelonne.h"
+
+#include "SolutionAcceptance.h"
+#include "StaircasePictures.h"
+#include "app/HostInterface.h"
+#include "app/ToolPictures.h"
+#include "core/Prompter.h"
+#include "drawtable/TableNames.h"
+#include "page/PageView.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QShowEvent>
+#include <QToolButton>
+
+namespace {
+
+constexpr int ClientWidth = 706;
+constexpr int ClientHeight = 463;
+constexpr int SpeedBarHeight = 32;
+
+// The key codes of the view's keys, as the logic knows them.
+int KeyCode(int key) {
+    switch (key) {
+        case Qt::Key_PageUp:
+            return 33;
+        case Qt::Key_PageDown:
+            return 34;
+        case Qt::Key_End:
+            return 35;
+        case Qt::Key_Home:
+            return 36;
+        case Qt::Key_Left:
+            return 37;
+        case Qt::Key_Right:
+            return 39;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+TAfficheEscalierTabEchelonne::TAfficheEscalierTabEchelonne(const HostInterface& host,
+                                                           StaircaseState& state,
+                                                           Prompter& prompter, BusyCursor& cursor,
+                                                           QWidget* parent)
+    : QDialog(parent),
+      host_(host),
+      state_(state),
+      prompter_(prompter),
+      cursor_(cursor),
+      logic_(state, page_, cursor) {
+    setObjectName(QStringLiteral("AfficheEscalierTabEchelonne"));
+    setWindowTitle(QStringLiteral("Orvanel"));
+    QFont font(QStringLiteral("Arial"), 8);
+    font.setBold(true);
+    setFont(font);
+    setFixedSize(ClientWidth, ClientHeight);
+    createSpeedBar();
+
+    ScrollBox1 = new PageView(page_, this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setGeometry(0, SpeedBarHeight, ClientWidth, ClientHeight - SpeedBarHeight);
+    ScrollBox1->setFont(QFont(QStringLiteral("Arial"), 8));
+    ScrollBox1->setBackgroundBrush(palette().window());
+    ScrollBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ScrollBox1, &PageView::keyPressed, this, [this](int key) { FormKeyDown(key); });
+    createMenu();
+    connect(ScrollBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        PopupMenu1->exec(ScrollBox1->viewport()->mapToGlobal(at));
+    });
+
+    // Accepting copies into the host's draw table: there is none while the program runs
+    // on its own, when the host's table is the working table itself.
+    const bool acceptable = host_.HostTableName != TableNames::StaggeredDraw;
+    SpeedButton1Accepter->setEnabled(acceptable);
+    Mettreenplacecettesolution1->setEnabled(acceptable);
+    refresh();
+
+    if (const QScreen* shown = screen()) {
+        move(shown->availableGeometry().center() - rect().center());
+    }
+}
+
+QToolButton* TAfficheEscalierTabEchelonne::addSpeedButton(QWidget* bar, const char* name,
+                                                          const QIcon& icon, const QString& tip,
+                                                          const QRect& place) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoRaise(true);
+    button->setIcon(icon);
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(tip);
+    button->setGeometry(place);
+    // The keys belong to the page: a button never takes the focus from it.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void TAfficheEscalierTabEchelonne::createSpeedBar() {
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("SpeedBar"));
+    bar->setGeometry(0, 0, ClientWidth, SpeedBarHeight);
+    bar->setFrameShape(QFrame::Panel);
+    bar->setFrameShadow(QFrame::Raised);
+    bar->setToolTip(
+        QStringLiteral("Escalier avec touches Flèches Haut, Bas, Ins, Suppr, et touches +, -"));
+    SpeedButtonProgPrecedente =
+        addSpeedButton(bar, "SpeedButtonProgPrecedente", StaircasePictures::Previous(),
+                       QStringLiteral("Solution précédente"), {8, 5, 23, 22});
+    SpeedButtonProgSuivante =
+        addSpeedButton(bar, "SpeedButtonProgSuivante", StaircasePictures::Next(),
+                       QStringLiteral("Solution suivante"), {40, 5, 23, 22});
+    SpeedButton1Squelette =
+        addSpeedButton(bar, "SpeedButton1Squelette", StaircasePictures::Skeleton(),
+                       QStringLiteral("Squelette du tableau"), {80, 4, 25, 25});
+    SpeedButtonPrint = addSpeedButton(bar, "SpeedButtonPrint", StaircasePictures::Print(),
+                                      QStringLiteral("Imprimer la solution"), {120, 5, 23, 22});
+    SpeedButton1Accepter = addSpeedButton(bar, "SpeedButton1Accepter", StaircasePictures::Accept(),
+                                          QStringLiteral("Accepter la solution"), {152, 5, 65, 22});
+    SpeedButton3 = addSpeedButton(bar, "SpeedButton3", ToolPictures::Quit(),
+                                  QStringLiteral("Fermer fenêtre"), {232, 4, 65, 25});
+    SpeedButton3Aide = addSpeedButton(bar, "SpeedButton3Aide", StaircasePictures::Help(),
+                                      QStringLiteral("Aide"), {320, 5, 23, 22});
+    SpeedButton1Accepter->setText(QStringLiteral("Accepter"));
+    SpeedButton3->setText(QStringLiteral("Fermer"));
+    for (QToolButton* captioned : {SpeedButton1Accepter, SpeedButton3}) {
+        captioned->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        // A picture and a caption in 65 pixels: a smaller picture leaves the caption whole.
+        captioned->setIconSize(QSize(12, 12));
+    }
+    for (const auto& [name, left] : {std::pair{"Shape4", 110}, std::pair{"Shape2", 222}}) {
+        auto* separator = new QFrame(bar);
+        separator->setObjectName(QString::fromLatin1(name));
+        separator->setGeometry(left, 5, 1, 22);
+        separator->setAutoFillBackground(true);
+        QPalette white = separator->palette();
+        white.setColor(QPalette::Window, QColor(255, 255, 255));
+        separator->setPalette(white);
+    }
+    // The skeleton and the bracket view, and printing, come with later versions.
+    SpeedButton1Squelette->setEnabled(false);
+    SpeedButtonPrint->setEnabled(false);
+
+    connect(SpeedButtonProgPrecedente, &QToolButton::clicked, this,
+            [this] { navigate(&StaircaseViewLogic::Previous); });
+    connect(SpeedButtonProgSuivante, &QToolButton::clicked, this,
+            [this] { navigate(&StaircaseViewLogic::Next); });
+    connect(SpeedButton1Accepter, &QToolButton::clicked, this,
+            &TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick);
+    connect(SpeedButton3, &QToolButton::clicked, this, &QDialog::reject);
+    connect(SpeedButton3Aide, &QToolButton::clicked, this,
+            [this] { prompter_.information(HelpText()); });
+}
+
+void TAfficheEscalierTabEchelonne::createMenu() {
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto add = [this](const char* name, const QString& caption) {
+        QAction* item = PopupMenu1->addAction(caption);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    Mettreenplacecettesolution1 =
+        add("Mettreenplacecettesolution1", QStringLiteral("Mettre en place cette solution"));
+    QAction* print = add("Imprimerlescalier1", QStringLiteral("Imprimer l'escalier"));
+    QAction* bracket = add("Visualiserletableau1", QStringLiteral("Visualiser le tableau"));
+    PopupMenu1->addSeparator();
+    QAction* manual = add("Saisirunescalier1", QStringLiteral("Saisir un escalier"));
+    // Printing, the bracket view and manual entry come with later versions.
+    for (QAction* later : {print, bracket, manual}) {
+        later->setEnabled(false);
+    }
+    connect(Mettreenplacecettesolution1, &QAction::triggered, this,
+            &TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick);
+}
+
+void TAfficheEscalierTabEchelonne::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A window shown again after being minimised is not shown anew.
+    if (event->spontaneous()) {
+        return;
+    }
+    logic_.FormShow();
+    refresh();
+    ScrollBox1->setFocus();
+}
+
+void TAfficheEscalierTabEchelonne::keyPressEvent(QKeyEvent* event) {
+    if (FormKeyDown(event->key())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TAfficheEscalierTabEchelonne::FormKeyDown(int key) {
+    const bool handled = logic_.KeyDown(KeyCode(key));
+    if (handled) {
+        refresh();
+    }
+    return handled;
+}
+
+void TAfficheEscalierTabEchelonne::navigate(void (StaircaseViewLogic::*step)()) {
+    (logic_.*step)();
+    refresh();
+}
+
+void TAfficheEscalierTabEchelonne::refresh() {
+    SpeedButtonProgPrecedente->setEnabled(logic_.PreviousEnabled);
+    SpeedButtonProgSuivante->setEnabled(logic_.NextEnabled);
+}
+
+// The working table is opened and closed by each construction and copy, so closing the
+// window has no table left to close.
+void TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick() {
+    if (SolutionAcceptance::Accept(state_, logic_.TourCount, host_.Tables(), prompter_, cursor_)) {
+        accept();
+    }
+}
+
+// The program has no help file: the view explains itself in a message.
+QString TAfficheEscalierTabEchelonne::HelpText() {
+    return QStringLiteral(
+        "Escalier d'un tableau à entrées échelonnées\n\n"
+        "Chaque colonne est un tour, compté depuis la fin du tableau : le tour 1, à droite, "
+        "est le dernier, et ses gagnants sont les qualifiés sortants. En haut d'une colonne, "
+        "les places du tour et sa flèche ; dessous, les joueurs qui entrent à ce tour, par "
+        "classement, « q » pour les qualifiés entrants, puis les compressions du tour ; le "
+        "dernier nombre est celui des gagnants qui passent au tour suivant.\n"
+        "À droite : l'effectif de chaque classement, les qualifiés entrants, le total, les "
+        "qualifiés sortants (ou le dernier tour d'un tableau final) et les couples "
+        "indissociables.\n"
+        "Une solution où un classement, ou les qualifiés entrants, entrent sur plus de deux "
+        "tours est incorrecte : elle est retirée des solutions.\n\n"
+        "Page précédente ou Flèche gauche : solution précédente.\n"
+        "Page suivante ou Flèche droite : solution suivante.\n"
+        "Début : première solution ; Fin : dernière solution.\n"
+        "« Accepter » met la solution en place dans le tableau de l'application hôte.");
+}

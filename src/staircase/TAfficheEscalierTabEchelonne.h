@@ -1,0 +1,65 @@
+#pragma once
+
+#include "StaircaseViewLogic.h"
+#include "page/Page.h"
+
+#include <QDialog>
+
+class BusyCursor;
+class HostInterface;
+class PageView;
+class Prompter;
+class QAction;
+class QMenu;
+class QToolButton;
+class StaircaseState;
+
+// The staircase view: the stored solutions of a staggered-entry search, one at a time,
+// as a page of labels and lines under a bar of speed buttons. What it shows and which
+// buttons are enabled come from StaircaseViewLogic; accepting a solution is
+// SolutionAcceptance. Building the skeleton, printing and manual entry come later: their
+// buttons and menu items stay disabled.
+class TAfficheEscalierTabEchelonne : public QDialog {
+    Q_OBJECT
+
+public:
+    TAfficheEscalierTabEchelonne(const HostInterface& host, StaircaseState& state,
+                                 Prompter& prompter, BusyCursor& cursor, QWidget* parent = nullptr);
+
+    const StaircaseViewLogic& logic() const { return logic_; }
+    static QString HelpText();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QToolButton* addSpeedButton(QWidget* bar, const char* name, const QIcon& icon,
+                                const QString& tip, const QRect& place);
+    void createSpeedBar();
+    void createMenu();
+    // Page Up, Left, Page Down, Right, End and Home; false for any other key.
+    bool FormKeyDown(int key);
+    void navigate(void (StaircaseViewLogic::*step)());
+    // The enabled states of the two navigation buttons, as the logic left them.
+    void refresh();
+    void SpeedButton1AccepterClick();
+
+    const HostInterface& host_;
+    StaircaseState& state_;
+    Prompter& prompter_;
+    BusyCursor& cursor_;
+    Page page_;
+    StaircaseViewLogic logic_;
+
+    QToolButton* SpeedButtonProgPrecedente = nullptr;
+    QToolButton* SpeedButtonProgSuivante = nullptr;
+    QToolButton* SpeedButton1Squelette = nullptr;
+    QToolButton* SpeedButtonPrint = nullptr;
+    QToolButton* SpeedButton1Accepter = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton3Aide = nullptr;
+    PageView* ScrollBox1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Mettreenplacecettesolution1 = nullptr;
+};

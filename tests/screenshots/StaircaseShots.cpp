@@ -1,0 +1,46 @@
+#include "StaircaseShots.h"
+
+#include "app/HostInterface.h"
+#include "core/BusyCursor.h"
+#include "core/ScriptedPrompter.h"
+#include "core/StaircaseState.h"
+#include "wizards/TOrvanelEchelon.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+bool takeStaircaseShots(const QDir& output, const SaveWindow& save) {
+    QTemporaryDir work;
+    HostInterface host;
+    host.WorkingDirectory = work.path();
+    host.DataLocation = work.path();
+    host.HostTableName = QStringLiteral("Hote.db");
+    StaircaseState state;
+    ScriptedPrompter prompter;
+    // A club tournament from NC to 15/2: 96 players, 6 qualifiers in, 8 out, 8 seeds.
+    TOrvanelEchelon wizard(host, state, prompter, BusyCursor::none());
+    const std::pair<const char*, int> rankings[] = {
+        {"15/2", 2}, {"15/3", 3}, {"15/4", 4},  {"15/5", 6},  {"30", 5},  {"30/1", 8},
+        {"30/2", 9}, {"30/3", 7}, {"30/4", 10}, {"30/5", 14}, {"40", 12}, {"NC", 16}};
+    int row = 1;
+    for (const auto& [name, count] : rankings) {
+        state.Rankings[row++] = {QString::fromUtf8(name), count, 0};
+    }
+    wizard.Init(6, 8, 8, 0);
+    wizard.show();
+
+    // "&Suivant" searches and opens the view, modally: its picture is taken there.
+    bool ok = false;
+    QTimer::singleShot(0, &wizard, [&] {
+        if (QWidget* view = QApplication::activeModalWidget(); view != &wizard) {
+            ok = save(*view, output.filePath(QStringLiteral("staircase-view.png")));
+            view->close();
+        }
+    });
+    wizard.findChild<QPushButton*>(QStringLiteral("SuivantBtn"))->click();
+    ok = save(wizard, output.filePath(QStringLiteral("staggered-wizard.png"))) && ok;
+    wizard.hide();
+    return ok;
+}
