@@ -1,9 +1,12 @@
 #include "TAfficheEscalierTabEchelonne.h"
 
 #include "SolutionAcceptance.h"
+#include "StaggeredSkeleton.h"
 #include "StaircasePictures.h"
 #include "app/HostInterface.h"
 #include "app/ToolPictures.h"
+#include "bracket/TTableauPrevisualise.h"
+#include "core/BusyCursor.h"
 #include "core/Prompter.h"
 #include "drawtable/TableNames.h"
 #include "page/PageView.h"
@@ -142,14 +145,15 @@ void TAfficheEscalierTabEchelonne::createSpeedBar() {
         white.setColor(QPalette::Window, QColor(255, 255, 255));
         separator->setPalette(white);
     }
-    // The skeleton and the bracket view, and printing, come with later versions.
-    SpeedButton1Squelette->setEnabled(false);
+    // Printing comes with a later version.
     SpeedButtonPrint->setEnabled(false);
 
     connect(SpeedButtonProgPrecedente, &QToolButton::clicked, this,
             [this] { navigate(&StaircaseViewLogic::Previous); });
     connect(SpeedButtonProgSuivante, &QToolButton::clicked, this,
             [this] { navigate(&StaircaseViewLogic::Next); });
+    connect(SpeedButton1Squelette, &QToolButton::clicked, this,
+            &TAfficheEscalierTabEchelonne::SpeedButton1SqueletteClick);
     connect(SpeedButton1Accepter, &QToolButton::clicked, this,
             &TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick);
     connect(SpeedButton3, &QToolButton::clicked, this, &QDialog::reject);
@@ -171,12 +175,14 @@ void TAfficheEscalierTabEchelonne::createMenu() {
     QAction* bracket = add("Visualiserletableau1", QStringLiteral("Visualiser le tableau"));
     PopupMenu1->addSeparator();
     QAction* manual = add("Saisirunescalier1", QStringLiteral("Saisir un escalier"));
-    // Printing, the bracket view and manual entry come with later versions.
-    for (QAction* later : {print, bracket, manual}) {
+    // Printing and manual entry come with later versions.
+    for (QAction* later : {print, manual}) {
         later->setEnabled(false);
     }
     connect(Mettreenplacecettesolution1, &QAction::triggered, this,
             &TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick);
+    connect(bracket, &QAction::triggered, this,
+            &TAfficheEscalierTabEchelonne::SpeedButton1SqueletteClick);
 }
 
 void TAfficheEscalierTabEchelonne::showEvent(QShowEvent* event) {
@@ -224,6 +230,25 @@ void TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick() {
     }
 }
 
+// The bracket view opens even when the staircase could not be wholly placed: the user sees
+// where it went wrong. A working table that could not be written has nothing to show, and
+// its message has been given. Accepting in the bracket view is accepting here: the same
+// question, and the skeleton built once more before it is copied.
+void TAfficheEscalierTabEchelonne::SpeedButton1SqueletteClick() {
+    {
+        BusyCursorScope wait(cursor_);
+        StaggeredSkeleton skeleton(state_, logic_.TourCount, host_.Tables(), prompter_);
+        if (!skeleton.TraiteSqueletteTableau()) {
+            return;
+        }
+    }
+    if (TTableauPrevisualise::ShowStaggered(host_, state_, prompter_, cursor_,
+                                            logic_.CurrentSolution,
+                                            SpeedButton1Accepter->isEnabled(), this)) {
+        SpeedButton1AccepterClick();
+    }
+}
+
 // The program has no help file: the view explains itself in a message.
 QString TAfficheEscalierTabEchelonne::HelpText() {
     return QStringLiteral(
@@ -241,5 +266,6 @@ QString TAfficheEscalierTabEchelonne::HelpText() {
         "Page précédente ou Flèche gauche : solution précédente.\n"
         "Page suivante ou Flèche droite : solution suivante.\n"
         "Début : première solution ; Fin : dernière solution.\n"
+        "« Squelette du tableau » construit le tableau de la solution et l'affiche.\n"
         "« Accepter » met la solution en place dans le tableau de l'application hôte.");
 }

@@ -17,8 +17,9 @@ class StaircaseState;
 // The staircase view: the stored solutions of a staggered-entry search, one at a time,
 // as a page of labels and lines under a bar of speed buttons. What it shows and which
 // buttons are enabled come from StaircaseViewLogic; accepting a solution is
-// SolutionAcceptance. Building the skeleton, printing and manual entry come later: their
-// buttons and menu items stay disabled.
+// SolutionAcceptance. "Squelette du tableau" builds the solution's skeleton and opens the
+// bracket view on it. Printing and manual entry come later: their buttons and menu items
+// stay disabled.
 class TAfficheEscalierTabEchelonne : public QDialog {
     Q_OBJECT
 
@@ -44,6 +45,7 @@ private:
     // The enabled states of the two navigation buttons, as the logic left them.
     void refresh();
     void SpeedButton1AccepterClick();
+    void SpeedButton1SqueletteClick();
 
     const HostInterface& host_;
     StaircaseState& state_;

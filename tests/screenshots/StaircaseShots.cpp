@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 
 bool takeStaircaseShots(const QDir& output, const SaveWindow& save) {
     QTemporaryDir work;
@@ -31,13 +32,27 @@ bool takeStaircaseShots(const QDir& output, const SaveWindow& save) {
     wizard.Init(6, 8, 8, 0);
     wizard.show();
 
-    // "&Suivant" searches and opens the view, modally: its picture is taken there.
+    // "&Suivant" searches and opens the view, modally: its picture is taken there. Its
+    // "Squelette du tableau" then opens the bracket view on the first solution, set up.
     bool ok = false;
     QTimer::singleShot(0, &wizard, [&] {
-        if (QWidget* view = QApplication::activeModalWidget(); view != &wizard) {
-            ok = save(*view, output.filePath(QStringLiteral("staircase-view.png")));
-            view->close();
+        QWidget* view = QApplication::activeModalWidget();
+        if (view == &wizard || view == nullptr) {
+            return;
         }
+        ok = save(*view, output.filePath(QStringLiteral("staircase-view.png")));
+        prompter.queueAnswer(true);
+        bool bracketShown = false;
+        QTimer::singleShot(0, view, [&] {
+            if (QWidget* bracket = QApplication::activeModalWidget(); bracket != view) {
+                bracketShown =
+                    save(*bracket, output.filePath(QStringLiteral("staggered-bracket.png")));
+                bracket->close();
+            }
+        });
+        view->findChild<QToolButton*>(QStringLiteral("SpeedButton1Squelette"))->click();
+        ok = ok && bracketShown;
+        view->close();
     });
     wizard.findChild<QPushButton*>(QStringLiteral("SuivantBtn"))->click();
     ok = save(wizard, output.filePath(QStringLiteral("staggered-wizard.png"))) && ok;

@@ -7,6 +7,8 @@
 #include "page/PageView.h"
 #include "staircase/TAfficheEscalierTabEchelonne.h"
 
+#include "bracket/TTableauPrevisualise.h"
+
 #include "app/HostInterface.h"
 
 #include <QAction>
@@ -148,7 +150,6 @@ TEST_F(StaircaseViewWindow, ControlsStandAtTheirPlacesWithTheirHints) {
     EXPECT_EQ(find<QFrame>("Shape4")->geometry(), QRect(110, 5, 1, 22));
     EXPECT_EQ(find<QFrame>("Shape2")->geometry(), QRect(222, 5, 1, 22));
     EXPECT_EQ(page()->geometry(), QRect(0, 32, 706, 431));
-    EXPECT_FALSE(button("SpeedButton1Squelette")->isEnabled());
     EXPECT_FALSE(button("SpeedButtonPrint")->isEnabled());
 
     QStringList menu;
@@ -159,7 +160,7 @@ TEST_F(StaircaseViewWindow, ControlsStandAtTheirPlacesWithTheirHints) {
                                  QStringLiteral("Imprimer l'escalier"),
                                  QStringLiteral("Visualiser le tableau"), QStringLiteral("-"),
                                  QStringLiteral("Saisir un escalier")}));
-    for (const char* later : {"Imprimerlescalier1", "Visualiserletableau1", "Saisirunescalier1"}) {
+    for (const char* later : {"Imprimerlescalier1", "Saisirunescalier1"}) {
         EXPECT_FALSE(find<QAction>(later)->isEnabled()) << later;
     }
 
@@ -356,4 +357,75 @@ TEST_F(StaircaseViewWindow, FermerClosesWithoutAccepting) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_FALSE(state.Accepted);
+}
+
+// Closes the bracket view as soon as it shows, accepted or not, and tells what it showed.
+struct BracketViewCloser {
+    explicit BracketViewCloser(bool accepted) {
+        QTimer::singleShot(0, [this, accepted] {
+            auto* view = qobject_cast<TTableauPrevisualise*>(QApplication::activeModalWidget());
+            if (view == nullptr) {
+                return;
+            }
+            opened = true;
+            solution = view->page().find(QStringLiteral("Info102"))->text;
+            acceptable =
+                view->findChild<QAction*>(QStringLiteral("SpeedButton1Accepter"))->isEnabled();
+            accepted ? view->accept() : view->reject();
+        });
+    }
+    bool opened = false;
+    bool acceptable = false;
+    QString solution;
+};
+
+TEST_F(StaircaseViewWindow, TheSkeletonOpensTheBracketViewWhoseAcceptanceAcceptsHere) {
+    store(2, Solution({2, 2, 3, 1}));
+    shown();
+    key(Qt::Key_End);
+    QToolButton* skeleton = button("SpeedButton1Squelette");
+    ASSERT_TRUE(skeleton->isEnabled());
+    ASSERT_TRUE(find<QAction>("Visualiserletableau1")->isEnabled());
+
+    // Closed without accepting: the view stays, nothing is copied.
+    prompter.queueAnswer(true);
+    {
+        BracketViewCloser closer(false);
+        find<QAction>("Visualiserletableau1")->trigger();
+        EXPECT_TRUE(closer.opened);
+        EXPECT_TRUE(closer.acceptable);
+        EXPECT_EQ(closer.solution, QStringLiteral("Solution 2 sur 2 traitée(s)"));
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(state.Accepted);
+    EXPECT_EQ(
+        prompter.texts(),
+        QStringList{QStringLiteral("Mise en place d'une solution du squelette du tableau ?")});
+    EXPECT_FALSE(QFile::exists(QDir(work.path()).filePath(QStringLiteral("Hote.db"))));
+
+    // Accepted there, then agreed to here: the solution is set up and the view closes.
+    prompter.queueAnswer(true);
+    prompter.queueAnswer(true);
+    {
+        BracketViewCloser closer(true);
+        skeleton->click();
+        EXPECT_TRUE(closer.opened);
+    }
+    EXPECT_EQ(prompter.texts().last(), QStringLiteral("Mettre en place cette solution ?"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    EXPECT_TRUE(state.Accepted);
+    EXPECT_TRUE(QFile::exists(QDir(work.path()).filePath(QStringLiteral("Hote.db"))));
+}
+
+TEST_F(StaircaseViewWindow, WithoutAHostTableTheBracketViewCannotAccept) {
+    store(1, Solution({2, 2, 3, 1}));
+    host.HostTableName = QStringLiteral("Tmpaaaa.db");
+    shown();
+    prompter.queueAnswer(false);
+    BracketViewCloser closer(false);
+    button("SpeedButton1Squelette")->click();
+    EXPECT_TRUE(closer.opened);
+    EXPECT_FALSE(closer.acceptable);
+    EXPECT_TRUE(window->isVisible());
 }
