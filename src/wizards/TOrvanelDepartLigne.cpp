@@ -1,5 +1,7 @@
 #include "TOrvanelDepartLigne.h"
 
+#include "WizardControls.h"
+
 #include "app/EnterGrid.h"
 #include "app/HostInterface.h"
 #include "bracket/TTableauPrevisualise.h"
@@ -9,25 +11,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-
-namespace {
-
-TableLocations placesOf(const HostInterface& host) {
-    return {host.DataLocation, host.WorkingDirectory, host.HostTableName};
-}
-
-QLabel* named(QLabel* label, const char* name) {
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-}  // namespace
 
 // The program has no help file of its wizards: the wizard explains itself in a message.
 QString TOrvanelDepartLigne::HelpText() {
@@ -50,7 +38,7 @@ TOrvanelDepartLigne::TOrvanelDepartLigne(const HostInterface& host, StaircaseSta
       state_(state),
       prompter_(prompter),
       cursor_(cursor),
-      logic_(state, prompter, cursor, placesOf(host),
+      logic_(state, prompter, cursor, host.Tables(),
              host.InstallPath(QStringLiteral("ZECLASS.TXT"))) {
     setObjectName(QStringLiteral("TOrvanelDepartLigne"));
     setWindowTitle(Caption());
@@ -81,31 +69,9 @@ void TOrvanelDepartLigne::createControls() {
 }
 
 QWidget* TOrvanelDepartLigne::createGrid() {
-    auto* group = new QGroupBox(QStringLiteral("Effectif du tableau à départ en ligne"), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    StringGrid1Effectif = new EnterGrid(group);
-    StringGrid1Effectif->setObjectName(QStringLiteral("StringGrid1Effectif"));
-    StringGrid1Effectif->setEnterMovesRight(true);
-    StringGrid1Effectif->setRowCount(2);
-    StringGrid1Effectif->setColumnCount(LineStartWizardLogic::GridColumns);
-    StringGrid1Effectif->horizontalHeader()->hide();
-    StringGrid1Effectif->verticalHeader()->hide();
-    StringGrid1Effectif->horizontalHeader()->setDefaultSectionSize(48);
-    StringGrid1Effectif->verticalHeader()->setDefaultSectionSize(22);
-    StringGrid1Effectif->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1Effectif->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1Effectif->setFixedSize(
-        48 * LineStartWizardLogic::GridColumns + 2 * StringGrid1Effectif->frameWidth(),
-        2 * 22 + 2 * StringGrid1Effectif->frameWidth());
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < LineStartWizardLogic::GridColumns; ++column) {
-            auto* cell = new QTableWidgetItem;
-            cell->setTextAlignment(Qt::AlignCenter);
-            StringGrid1Effectif->setItem(row, column, cell);
-        }
-    }
-    auto* layout = new QVBoxLayout(group);
-    layout->addWidget(StringGrid1Effectif);
+    QGroupBox* group =
+        WizardControls::RankingGroup(this, QStringLiteral("Effectif du tableau à départ en ligne"),
+                                     LineStartWizardLogic::GridColumns, StringGrid1Effectif);
     connect(StringGrid1Effectif, &EnterGrid::enterPressed, this, &TOrvanelDepartLigne::enterInGrid);
     return group;
 }
@@ -115,27 +81,21 @@ QWidget* TOrvanelDepartLigne::createInformations() {
     group->setObjectName(QStringLiteral("GroupBox2Info"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(16);
-    const auto row = [&](int at, const char* name, const QString& caption, QLabel*& value,
-                         const char* valueName) {
-        QLabel* label = named(new QLabel(caption, group), name);
-        value = named(new QLabel(group), valueName);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setMinimumWidth(40);
-        grid->addWidget(label, at, 0);
-        grid->addWidget(value, at, 1);
-        return label;
+    const auto row = [grid](const char* name, const QString& caption, QLabel*& value,
+                            const char* valueName) {
+        return WizardControls::FigureRow(grid, name, caption, value, valueName);
     };
-    row(0, "Label1Effectif", QStringLiteral("Effectif du tableau"), LabelEffectif, "LabelEffectif");
-    row(1, "Label2QualifieSortants", QStringLiteral("Nombre de qualifiés sortants"),
+    row("Label1Effectif", QStringLiteral("Effectif du tableau"), LabelEffectif, "LabelEffectif");
+    row("Label2QualifieSortants", QStringLiteral("Nombre de qualifiés sortants"),
         LabelQualifieSortants, "LabelQualifieSortants");
-    row(2, "Label3QualifieEntrants", QStringLiteral("Nombre de qualifiés entrants"),
+    row("Label3QualifieEntrants", QStringLiteral("Nombre de qualifiés entrants"),
         LabelQualifieEntrants, "LabelQualifieEntrants");
-    row(3, "Label4Dimension", QStringLiteral("Dimension du tableau"), LabelDimensionTableau,
+    row("Label4Dimension", QStringLiteral("Dimension du tableau"), LabelDimensionTableau,
         "LabelDimensionTableau");
-    row(4, "Label5Exempts", QStringLiteral("Nombre d'exempts"), LabelNBExempts, "LabelNBExempts");
-    row(5, "Label6NONExempts", QStringLiteral("Nombre de non exempts"), LabelNONExempts,
+    row("Label5Exempts", QStringLiteral("Nombre d'exempts"), LabelNBExempts, "LabelNBExempts");
+    row("Label6NONExempts", QStringLiteral("Nombre de non exempts"), LabelNONExempts,
         "LabelNONExempts");
-    Label7TetesSerie = row(6, "Label7TetesSerie", QStringLiteral("Nombre de têtes de série"),
+    Label7TetesSerie = row("Label7TetesSerie", QStringLiteral("Nombre de têtes de série"),
                            LabelTetesSerie, "LabelTetesSerie");
     return group;
 }
@@ -144,10 +104,8 @@ QWidget* TOrvanelDepartLigne::createButtons() {
     auto* buttons = new QWidget(this);
     auto* row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
-    const auto button = [&](const QString& caption, const char* name) {
-        auto* created = new QPushButton(caption, buttons);
-        created->setObjectName(QString::fromLatin1(name));
-        return created;
+    const auto button = [buttons](const QString& caption, const char* name) {
+        return WizardControls::Button(buttons, caption, name);
     };
     PrecedentBtn = button(QStringLiteral("&Précedent"), "PrecedentBtn");
     SuivantBtn = button(QStringLiteral("&Suivant"), "SuivantBtn");

@@ -1,5 +1,7 @@
 #include "TOrvanelEchelon.h"
 
+#include "WizardControls.h"
+
 #include "StaircaseSearch.h"
 #include "app/EnterGrid.h"
 #include "app/HostInterface.h"
@@ -11,7 +13,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -20,15 +21,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int CellWidth = 48;
-constexpr int CellHeight = 22;
-
-template <typename Control>
-Control* named(Control* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
 
 // Controls that take turns in one place of the window: the place keeps the height of
 // the tallest, so that the window does not jump when they change places.
@@ -93,31 +85,9 @@ TOrvanelEchelon::TOrvanelEchelon(const HostInterface& host, StaircaseState& stat
 }
 
 QWidget* TOrvanelEchelon::createGrid() {
-    auto* group = new QGroupBox(QStringLiteral("Effectif du tableau à entrée échelonnée"), this);
-    group->setObjectName(QStringLiteral("GroupBox1"));
-    StringGrid1Effectif = named(new EnterGrid(group), "StringGrid1Effectif");
-    StringGrid1Effectif->setEnterMovesRight(true);
-    StringGrid1Effectif->setRowCount(2);
-    StringGrid1Effectif->setColumnCount(RankingGrid::Columns);
-    StringGrid1Effectif->horizontalHeader()->hide();
-    StringGrid1Effectif->verticalHeader()->hide();
-    StringGrid1Effectif->horizontalHeader()->setDefaultSectionSize(CellWidth);
-    StringGrid1Effectif->verticalHeader()->setDefaultSectionSize(CellHeight);
-    StringGrid1Effectif->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1Effectif->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StringGrid1Effectif->setFixedSize(
-        CellWidth * RankingGrid::Columns + 2 * StringGrid1Effectif->frameWidth(),
-        2 * CellHeight + 2 * StringGrid1Effectif->frameWidth());
-    for (int gridRow = 0; gridRow < 2; ++gridRow) {
-        for (int column = 0; column < RankingGrid::Columns; ++column) {
-            auto* cell = new QTableWidgetItem;
-            cell->setTextAlignment(Qt::AlignCenter);
-            StringGrid1Effectif->setItem(gridRow, column, cell);
-        }
-    }
-    auto* layout = new QVBoxLayout(group);
-    layout->addWidget(StringGrid1Effectif);
-    return group;
+    return WizardControls::RankingGroup(this,
+                                        QStringLiteral("Effectif du tableau à entrée échelonnée"),
+                                        RankingGrid::Columns, StringGrid1Effectif);
 }
 
 QWidget* TOrvanelEchelon::createInformations() {
@@ -125,17 +95,9 @@ QWidget* TOrvanelEchelon::createInformations() {
     group->setObjectName(QStringLiteral("GroupBox2Info"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(16);
-    int at = 0;
-    const auto pair = [&](const char* name, const QString& caption, QLabel*& value,
-                          const char* valueName) {
-        QLabel* label = named(new QLabel(caption, group), name);
-        value = named(new QLabel(group), valueName);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setMinimumWidth(40);
-        grid->addWidget(label, at, 0);
-        grid->addWidget(value, at, 1);
-        ++at;
-        return label;
+    const auto pair = [grid](const char* name, const QString& caption, QLabel*& value,
+                             const char* valueName) {
+        return WizardControls::FigureRow(grid, name, caption, value, valueName);
     };
     pair("Label1Effectif", QStringLiteral("Effectif du tableau"), LabelEffectif, "LabelEffectif");
     pair("Label2QualifieSortants", QStringLiteral("Nombre de qualifiés sortants"),
@@ -155,41 +117,43 @@ QWidget* TOrvanelEchelon::createInformations() {
 
 QWidget* TOrvanelEchelon::createOptions() {
     auto* options = new QWidget(this);
-    SpinEdit1NbTout = named(new QSpinBox(options), "SpinEdit1NbTout");
+    SpinEdit1NbTout = WizardControls::named(new QSpinBox(options), "SpinEdit1NbTout");
     SpinEdit1NbTout->setRange(4, StaircaseSearch::MaxTours);
     SpinEdit1NbTout->setValue(5);
-    Label1Sortant = named(
+    Label1Sortant = WizardControls::named(
         new QLabel(QStringLiteral("Tableau à entrée échelonnée, dernier(s) joueur(s) en"), options),
         "Label1Sortant");
-    ComboBox1Sortant = named(new QComboBox(options), "ComboBox1Sortant");
+    ComboBox1Sortant = WizardControls::named(new QComboBox(options), "ComboBox1Sortant");
     ComboBox1Sortant->addItems({QStringLiteral("Finale"), QStringLiteral("1/2 finale"),
                                 QStringLiteral("1/4 finale"), QStringLiteral("1/8 finale"),
                                 QStringLiteral("1/16 finale"), QStringLiteral("1/32 finale")});
     ComboBox1Sortant->setCurrentIndex(-1);
-    Label2Couple = named(new QLabel(QStringLiteral("Nombre de couple indissociable"), options),
-                         "Label2Couple");
-    SpinEdit1Couple = named(new QSpinBox(options), "SpinEdit1Couple");
+    Label2Couple = WizardControls::named(
+        new QLabel(QStringLiteral("Nombre de couple indissociable"), options), "Label2Couple");
+    SpinEdit1Couple = WizardControls::named(new QSpinBox(options), "SpinEdit1Couple");
     SpinEdit1Couple->setRange(0, StaggeredWizardLogic::MaxCouples);
     CheckBox1AutreSolution =
-        named(new QCheckBox(QStringLiteral("Recherche autres solutions"), options),
-              "CheckBox1AutreSolution");
-    CheckBox1Verif = named(new QCheckBox(QStringLiteral("Supprime class.plus 2 tours"), options),
-                           "CheckBox1Verif");
+        WizardControls::named(new QCheckBox(QStringLiteral("Recherche autres solutions"), options),
+                              "CheckBox1AutreSolution");
+    CheckBox1Verif = WizardControls::named(
+        new QCheckBox(QStringLiteral("Supprime class.plus 2 tours"), options), "CheckBox1Verif");
     QFont large = font();
     large.setPointSize(12);
     large.setBold(true);
-    Label1Solution = named(new QLabel(options), "Label1Solution");
-    Label1Iteration = named(new QLabel(options), "Label1Iteration");
+    Label1Solution = WizardControls::named(new QLabel(options), "Label1Solution");
+    Label1Iteration = WizardControls::named(new QLabel(options), "Label1Iteration");
     for (QLabel* result : {Label1Solution, Label1Iteration}) {
         result->setFont(large);
     }
 
     auto* layout = new QVBoxLayout(options);
     layout->setContentsMargins(12, 0, 0, 0);
-    layout->addWidget(row(
-        options,
-        {named(new QLabel(QStringLiteral("Recherche sur "), options), "Label1"), SpinEdit1NbTout,
-         named(new QLabel(QStringLiteral("tours au maximum"), options), "Label2")}));
+    layout->addWidget(
+        row(options,
+            {WizardControls::named(new QLabel(QStringLiteral("Recherche sur "), options), "Label1"),
+             SpinEdit1NbTout,
+             WizardControls::named(new QLabel(QStringLiteral("tours au maximum"), options),
+                                   "Label2")}));
     layout->addWidget(CheckBox1AutreSolution);
     layout->addWidget(CheckBox1Verif);
     layout->addSpacing(8);
@@ -204,8 +168,8 @@ QWidget* TOrvanelEchelon::createOptions() {
 
 QWidget* TOrvanelEchelon::createButtons() {
     auto* buttons = new QWidget(this);
-    const auto button = [&](const QString& caption, const char* name) {
-        return named(new QPushButton(caption, buttons), name);
+    const auto button = [buttons](const QString& caption, const char* name) {
+        return WizardControls::Button(buttons, caption, name);
     };
     BitBtn1SaisieEscalier = button(QStringLiteral("&Escalier"), "BitBtn1SaisieEscalier");
     BitBtn1SaisieEscalier->setToolTip(QStringLiteral("Saisie d'un escalier"));
