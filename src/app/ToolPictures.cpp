@@ -7,14 +7,8 @@
 
 namespace {
 
-QPen outline(const QColor& color) {
-    QPen pen(color, 0.8);
-    pen.setJoinStyle(Qt::RoundJoin);
-    return pen;
-}
-
 void drawDisk(QPainter& painter) {
-    painter.setPen(outline(QColor(20, 40, 110)));
+    painter.setPen(ToolPictures::Pen(QColor(20, 40, 110)));
     painter.setBrush(QColor(45, 85, 185));
     painter.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 1.2, 1.2);
     painter.setBrush(QColor(250, 250, 250));
@@ -44,7 +38,7 @@ QIcon ToolPictures::Drawn(const std::function<void(QPainter&)>& draw) {
 
 QIcon ToolPictures::Open() {
     return Drawn([](QPainter& painter) {
-        painter.setPen(outline(QColor(150, 105, 10)));
+        painter.setPen(ToolPictures::Pen(QColor(150, 105, 10)));
         painter.setBrush(QColor(230, 180, 60));
         painter.drawPolygon(
             QPolygonF{{1, 3}, {6, 3}, {7.5, 4.5}, {13, 4.5}, {13, 13.5}, {1, 13.5}});
@@ -64,7 +58,7 @@ QIcon ToolPictures::SaveAs() {
         drawDisk(painter);
         painter.restore();
         // A pencil across the corner: saved under another name.
-        painter.setPen(outline(QColor(90, 60, 20)));
+        painter.setPen(ToolPictures::Pen(QColor(90, 60, 20)));
         painter.setBrush(QColor(240, 190, 70));
         painter.drawPolygon(QPolygonF{{9, 14}, {9.6, 11.4}, {14.4, 6.6}, {16, 8.2}, {11.2, 13}});
         painter.setBrush(QColor(60, 60, 60));
@@ -75,14 +69,12 @@ QIcon ToolPictures::SaveAs() {
 QIcon ToolPictures::Quit() {
     return Drawn([](QPainter& painter) {
         // An open door and an arrow leaving through it.
-        painter.setPen(outline(QColor(80, 50, 25)));
+        painter.setPen(ToolPictures::Pen(QColor(80, 50, 25)));
         painter.setBrush(QColor(160, 110, 60));
         painter.drawRect(QRectF(1.5, 1.5, 8, 13));
         painter.setBrush(QColor(120, 75, 35));
         painter.drawPolygon(QPolygonF{{1.5, 1.5}, {5.5, 3}, {5.5, 15.5}, {1.5, 14.5}});
-        QPen arrow(QColor(200, 30, 30), 2.0);
-        arrow.setCapStyle(Qt::RoundCap);
-        arrow.setJoinStyle(Qt::RoundJoin);
+        const QPen arrow = ToolPictures::Pen(QColor(200, 30, 30), 2.0);
         painter.setPen(arrow);
         painter.setBrush(Qt::NoBrush);
         painter.drawLine(QPointF(7.5, 8), QPointF(14.5, 8));
@@ -117,4 +109,48 @@ QPixmap ToolPictures::Logo(int size) {
     }());
     painter.drawPath(seams);
     return pixmap;
+}
+
+QIcon ToolPictures::Print() {
+    return Drawn([](QPainter& painter) {
+        painter.setPen(Pen(QColor(60, 60, 70), 1));
+        painter.setBrush(QColor(255, 255, 255));
+        painter.drawRect(QRectF(4.5, 1.5, 7, 5));  // the sheet going in
+        painter.setBrush(QColor(150, 155, 165));
+        painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
+        painter.setBrush(QColor(255, 255, 255));
+        painter.drawRect(QRectF(4.5, 9.5, 7, 5));  // the sheet coming out
+        painter.setPen(Pen(QColor(60, 60, 70)));
+        painter.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
+        painter.drawLine(QPointF(6, 13), QPointF(10, 13));
+    });
+}
+
+QIcon ToolPictures::Accept() {
+    return Drawn([](QPainter& painter) {
+        painter.setPen(Pen(QColor(20, 130, 40), 2.4));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(QPolygonF({{2.5, 8.5}, {6.5, 12.5}, {13.5, 3.5}}));
+    });
+}
+
+QIcon ToolPictures::Help() {
+    return Drawn([](QPainter& painter) {
+        painter.setPen(Pen(QColor(20, 60, 150), 1));
+        painter.setBrush(QColor(50, 110, 210));
+        painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(11);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(255, 255, 255));
+        painter.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
+    });
+}
+
+QPen ToolPictures::Pen(const QColor& color, qreal width) {
+    QPen pen(color, width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    return pen;
 }

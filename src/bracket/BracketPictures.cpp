@@ -7,22 +7,15 @@
 
 namespace {
 
-QPen pen(const QColor& color, qreal width) {
-    QPen drawn(color, width);
-    drawn.setCapStyle(Qt::RoundCap);
-    drawn.setJoinStyle(Qt::RoundJoin);
-    return drawn;
-}
-
 // A magnifying glass with a plus or a minus in its lens.
 QIcon magnifier(bool plus) {
     return ToolPictures::Drawn([plus](QPainter& painter) {
-        painter.setPen(pen(QColor(60, 60, 70), 1.6));
+        painter.setPen(ToolPictures::Pen(QColor(60, 60, 70), 1.6));
         painter.setBrush(QColor(225, 240, 255));
         painter.drawEllipse(QRectF(1.5, 1.5, 9, 9));
-        painter.setPen(pen(QColor(90, 60, 30), 2.6));
+        painter.setPen(ToolPictures::Pen(QColor(90, 60, 30), 2.6));
         painter.drawLine(QPointF(9.5, 9.5), QPointF(14.5, 14.5));
-        painter.setPen(pen(QColor(20, 70, 170), 1.5));
+        painter.setPen(ToolPictures::Pen(QColor(20, 70, 170), 1.5));
         painter.drawLine(QPointF(3.8, 6), QPointF(8.2, 6));
         if (plus) {
             painter.drawLine(QPointF(6, 3.8), QPointF(6, 8.2));
@@ -32,7 +25,7 @@ QIcon magnifier(bool plus) {
 
 // A small bracket: four lines joined two by two, then one.
 void drawBracket(QPainter& painter, const QColor& color) {
-    painter.setPen(pen(color, 1.2));
+    painter.setPen(ToolPictures::Pen(color, 1.2));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(QPolygonF{{1.5, 2.5}, {6, 2.5}, {6, 6.5}, {1.5, 6.5}});
     painter.drawPolyline(QPolygonF{{1.5, 9.5}, {6, 9.5}, {6, 13.5}, {1.5, 13.5}});
@@ -41,7 +34,7 @@ void drawBracket(QPainter& painter, const QColor& color) {
 }
 
 void drawCheck(QPainter& painter, const QColor& color, qreal width) {
-    painter.setPen(pen(color, width));
+    painter.setPen(ToolPictures::Pen(color, width));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(QPolygonF{{3, 8.5}, {6.5, 12}, {13.5, 3.5}});
 }
@@ -58,10 +51,10 @@ QIcon BracketPictures::ZoomOut() {
 
 QIcon BracketPictures::Properties() {
     return ToolPictures::Drawn([](QPainter& painter) {
-        painter.setPen(pen(QColor(70, 70, 80), 1));
+        painter.setPen(ToolPictures::Pen(QColor(70, 70, 80), 1));
         painter.setBrush(QColor(250, 250, 245));
         painter.drawRect(QRectF(1.5, 1.5, 13, 13));
-        painter.setPen(pen(QColor(40, 90, 180), 1.2));
+        painter.setPen(ToolPictures::Pen(QColor(40, 90, 180), 1.2));
         for (const qreal y : {4.5, 8.0, 11.5}) {
             painter.drawLine(QPointF(7, y), QPointF(12.5, y));
         }
@@ -75,7 +68,7 @@ QIcon BracketPictures::Properties() {
 QIcon BracketPictures::ClearPlayers() {
     return ToolPictures::Drawn([](QPainter& painter) {
         drawBracket(painter, QColor(90, 90, 100));
-        painter.setPen(pen(QColor(200, 30, 30), 2));
+        painter.setPen(ToolPictures::Pen(QColor(200, 30, 30), 2));
         painter.drawLine(QPointF(8.5, 8.5), QPointF(14.5, 14.5));
         painter.drawLine(QPointF(14.5, 8.5), QPointF(8.5, 14.5));
     });
@@ -83,7 +76,7 @@ QIcon BracketPictures::ClearPlayers() {
 
 QIcon BracketPictures::Redisplay() {
     return ToolPictures::Drawn([](QPainter& painter) {
-        painter.setPen(pen(QColor(30, 120, 60), 1.8));
+        painter.setPen(ToolPictures::Pen(QColor(30, 120, 60), 1.8));
         painter.setBrush(Qt::NoBrush);
         painter.drawArc(QRectF(2.5, 2.5, 11, 11), 60 * 16, 290 * 16);
         painter.setBrush(QColor(30, 120, 60));
@@ -96,39 +89,5 @@ QIcon BracketPictures::Rules() {
     return ToolPictures::Drawn([](QPainter& painter) {
         drawBracket(painter, QColor(90, 90, 100));
         drawCheck(painter, QColor(20, 140, 40), 2.2);
-    });
-}
-
-QIcon BracketPictures::Print() {
-    return ToolPictures::Drawn([](QPainter& painter) {
-        painter.setPen(pen(QColor(60, 60, 70), 1));
-        painter.setBrush(QColor(255, 255, 255));
-        painter.drawRect(QRectF(4.5, 1.5, 7, 5));  // the sheet going in
-        painter.setBrush(QColor(150, 155, 165));
-        painter.drawRoundedRect(QRectF(1.5, 5.5, 13, 6), 1, 1);
-        painter.setBrush(QColor(255, 255, 255));
-        painter.drawRect(QRectF(4.5, 9.5, 7, 5));  // the sheet coming out
-        painter.setPen(pen(QColor(60, 60, 70), 0.8));
-        painter.drawLine(QPointF(6, 11.5), QPointF(10, 11.5));
-        painter.drawLine(QPointF(6, 13), QPointF(10, 13));
-    });
-}
-
-QIcon BracketPictures::Accept() {
-    return ToolPictures::Drawn(
-        [](QPainter& painter) { drawCheck(painter, QColor(20, 140, 40), 2.6); });
-}
-
-QIcon BracketPictures::Help() {
-    return ToolPictures::Drawn([](QPainter& painter) {
-        painter.setPen(pen(QColor(20, 60, 150), 1));
-        painter.setBrush(QColor(50, 110, 210));
-        painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-        QFont font;
-        font.setPixelSize(11);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.setPen(QColor(255, 255, 255));
-        painter.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
     });
 }

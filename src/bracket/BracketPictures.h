@@ -11,7 +11,4 @@ public:
     static QIcon ClearPlayers();
     static QIcon Redisplay();
     static QIcon Rules();
-    static QIcon Print();
-    static QIcon Accept();
-    static QIcon Help();
 };

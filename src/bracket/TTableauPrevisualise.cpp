@@ -82,16 +82,16 @@ void TTableauPrevisualise::createToolBar() {
                                        QStringLiteral("Réafficher le tableau"));
     SpeedButton1 = addTool(BracketPictures::Rules(), "SpeedButton1",
                            QStringLiteral("Vérifier règles et recommandations"));
-    SpeedButtonPrint = addTool(BracketPictures::Print(), "SpeedButtonPrint",
-                               QStringLiteral("Imprimer la solution"));
+    SpeedButtonPrint =
+        addTool(ToolPictures::Print(), "SpeedButtonPrint", QStringLiteral("Imprimer la solution"));
     ToolBar1->addSeparator();
-    SpeedButton1Accepter = addTool(BracketPictures::Accept(), "SpeedButton1Accepter",
+    SpeedButton1Accepter = addTool(ToolPictures::Accept(), "SpeedButton1Accepter",
                                    QStringLiteral("Accepter la solution"));
     SpeedButton1Accepter->setText(QStringLiteral("Accepter"));
     SpeedButton3 = addTool(ToolPictures::Quit(), "SpeedButton3", QStringLiteral("Fermer fenêtre"));
     SpeedButton3->setText(QStringLiteral("Fermer"));
     ToolBar1->addSeparator();
-    SpeedButton3Aide = addTool(BracketPictures::Help(), "SpeedButton3Aide", QStringLiteral("Aide"));
+    SpeedButton3Aide = addTool(ToolPictures::Help(), "SpeedButton3Aide", QStringLiteral("Aide"));
     for (QAction* captioned : {SpeedButton1Accepter, SpeedButton3}) {
         if (auto* button = qobject_cast<QToolButton*>(ToolBar1->widgetForAction(captioned))) {
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

@@ -8,7 +8,4 @@ public:
     static QIcon Previous();
     static QIcon Next();
     static QIcon Skeleton();
-    static QIcon Print();
-    static QIcon Accept();
-    static QIcon Help();
 };

@@ -121,13 +121,13 @@ void TAfficheEscalierTabEchelonne::createSpeedBar() {
     SpeedButton1Squelette =
         addSpeedButton(bar, "SpeedButton1Squelette", StaircasePictures::Skeleton(),
                        QStringLiteral("Squelette du tableau"), {80, 4, 25, 25});
-    SpeedButtonPrint = addSpeedButton(bar, "SpeedButtonPrint", StaircasePictures::Print(),
+    SpeedButtonPrint = addSpeedButton(bar, "SpeedButtonPrint", ToolPictures::Print(),
                                       QStringLiteral("Imprimer la solution"), {120, 5, 23, 22});
-    SpeedButton1Accepter = addSpeedButton(bar, "SpeedButton1Accepter", StaircasePictures::Accept(),
+    SpeedButton1Accepter = addSpeedButton(bar, "SpeedButton1Accepter", ToolPictures::Accept(),
                                           QStringLiteral("Accepter la solution"), {152, 5, 65, 22});
     SpeedButton3 = addSpeedButton(bar, "SpeedButton3", ToolPictures::Quit(),
                                   QStringLiteral("Fermer fenêtre"), {232, 4, 65, 25});
-    SpeedButton3Aide = addSpeedButton(bar, "SpeedButton3Aide", StaircasePictures::Help(),
+    SpeedButton3Aide = addSpeedButton(bar, "SpeedButton3Aide", ToolPictures::Help(),
                                       QStringLiteral("Aide"), {320, 5, 23, 22});
     SpeedButton1Accepter->setText(QStringLiteral("Accepter"));
     SpeedButton3->setText(QStringLiteral("Fermer"));
