@@ -9,7 +9,9 @@
 #include "core/StaircaseState.h"
 #include "staircase/StaggeredSkeleton.h"
 #include "wizards/LineStartWizardLogic.h"
+#include "wizards/TOrvanelDepartLigne.h"
 
+#include <QCheckBox>
 #include <QTemporaryDir>
 
 namespace {
@@ -81,6 +83,21 @@ bool lineStart(const QString& dataDirectory, const QString& path, const SaveWind
     return saved;
 }
 
+// The line-start wizard itself, on the figures of the draw of 64, skeleton ticked.
+bool lineStartWizard(const QString& dataDirectory, const QString& path, const SaveWindow& save,
+                     const QStringList& rankings, const QList<int>& counts) {
+    Scratch scratch(dataDirectory);
+    // As the main window hands over: the wizard is created, then given the rows.
+    TOrvanelDepartLigne wizard(scratch.host, scratch.state, scratch.prompter, BusyCursor::none());
+    for (int row = 1; row <= rankings.size(); ++row) {
+        scratch.state.Rankings[row] = {rankings[row - 1], counts[row - 1], 0};
+    }
+    wizard.Init(3, 4, 8, 0);
+    wizard.findChild<QCheckBox*>(QStringLiteral("CheckBox1AssistantConstructionTab"))
+        ->setChecked(true);
+    return save(wizard, path);
+}
+
 }  // namespace
 
 bool takeBracketShots(const QDir& output, const QString& dataDirectory, const SaveWindow& save) {
@@ -89,6 +106,9 @@ bool takeBracketShots(const QDir& output, const QString& dataDirectory, const Sa
     // Rankings from 30/2 to 15/3 and 3 players from the qualifying draw: 55, 4 leaving.
     ok = lineStart(dataDirectory, output.filePath(QStringLiteral("bracket-line-start-64.png")),
                    save, RankingLadder::LadderRange(5, 10), {4, 6, 8, 10, 12, 12}, 3, 4, 8) &&
+         ok;
+    ok = lineStartWizard(dataDirectory, output.filePath(QStringLiteral("line-start-wizard.png")),
+                         save, RankingLadder::LadderRange(5, 10), {4, 6, 8, 10, 12, 12}) &&
          ok;
     const QStringList many = RankingLadder::LadderRange(0, 11);
     ok = lineStart(dataDirectory, output.filePath(QStringLiteral("bracket-line-start-1024.png")),
