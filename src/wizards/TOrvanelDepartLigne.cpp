@@ -8,7 +8,6 @@
 #include "core/Prompter.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -77,27 +76,8 @@ QWidget* TOrvanelDepartLigne::createGrid() {
 }
 
 QWidget* TOrvanelDepartLigne::createInformations() {
-    auto* group = new QGroupBox(QStringLiteral("Informations"), this);
-    group->setObjectName(QStringLiteral("GroupBox2Info"));
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(16);
-    const auto row = [grid](const char* name, const QString& caption, QLabel*& value,
-                            const char* valueName) {
-        return WizardControls::FigureRow(grid, name, caption, value, valueName);
-    };
-    row("Label1Effectif", QStringLiteral("Effectif du tableau"), LabelEffectif, "LabelEffectif");
-    row("Label2QualifieSortants", QStringLiteral("Nombre de qualifiés sortants"),
-        LabelQualifieSortants, "LabelQualifieSortants");
-    row("Label3QualifieEntrants", QStringLiteral("Nombre de qualifiés entrants"),
-        LabelQualifieEntrants, "LabelQualifieEntrants");
-    row("Label4Dimension", QStringLiteral("Dimension du tableau"), LabelDimensionTableau,
-        "LabelDimensionTableau");
-    row("Label5Exempts", QStringLiteral("Nombre d'exempts"), LabelNBExempts, "LabelNBExempts");
-    row("Label6NONExempts", QStringLiteral("Nombre de non exempts"), LabelNONExempts,
-        "LabelNONExempts");
-    Label7TetesSerie = row("Label7TetesSerie", QStringLiteral("Nombre de têtes de série"),
-                           LabelTetesSerie, "LabelTetesSerie");
-    return group;
+    return WizardControls::InformationGroup(this, QStringLiteral("Nombre d'exempts"),
+                                            QStringLiteral("Nombre de non exempts"), Informations);
 }
 
 QWidget* TOrvanelDepartLigne::createButtons() {
@@ -137,15 +117,15 @@ void TOrvanelDepartLigne::refresh() {
             StringGrid1Effectif->item(1, column)->setText(controls.gridCounts[column]);
         }
     }
-    LabelEffectif->setText(controls.effectif);
-    LabelQualifieSortants->setText(controls.qualifiesSortants);
-    LabelQualifieEntrants->setText(controls.qualifiesEntrants);
-    LabelDimensionTableau->setText(controls.dimension);
-    LabelNBExempts->setText(controls.exempts);
-    LabelNONExempts->setText(controls.nonExempts);
-    LabelTetesSerie->setText(controls.tetesSerie);
-    Label7TetesSerie->setVisible(controls.seedsVisible);
-    LabelTetesSerie->setVisible(controls.seedsVisible);
+    Informations.LabelEffectif->setText(controls.effectif);
+    Informations.LabelQualifieSortants->setText(controls.qualifiesSortants);
+    Informations.LabelQualifieEntrants->setText(controls.qualifiesEntrants);
+    Informations.LabelDimensionTableau->setText(controls.dimension);
+    Informations.LabelNBExempts->setText(controls.exempts);
+    Informations.LabelNONExempts->setText(controls.nonExempts);
+    Informations.LabelTetesSerie->setText(controls.tetesSerie);
+    Informations.Label7TetesSerie->setVisible(controls.seedsVisible);
+    Informations.LabelTetesSerie->setVisible(controls.seedsVisible);
     PrecedentBtn->setEnabled(controls.precedentEnabled);
     SuivantBtn->setEnabled(controls.suivantEnabled);
     const QSignalBlocker quiet(CheckBox1AssistantConstructionTab);
@@ -168,7 +148,7 @@ void TOrvanelDepartLigne::enterInGrid() {
         counts.append(StringGrid1Effectif->item(1, column)->text());
     }
     logic_.EnterInGrid(names, counts);
-    LabelEffectif->setText(logic_.controls().effectif);
+    Informations.LabelEffectif->setText(logic_.controls().effectif);
 }
 
 // "&Suivant" closes the wizard with OK whatever the command does: once the bracket view

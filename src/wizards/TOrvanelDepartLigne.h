@@ -2,6 +2,7 @@
 
 #include "LineStartWizardLogic.h"
 
+#include "WizardControls.h"
 #include "core/Wizard.h"
 
 #include <QDialog>
@@ -56,14 +57,7 @@ private:
     LineStartWizardLogic logic_;
 
     EnterGrid* StringGrid1Effectif = nullptr;
-    QLabel* LabelEffectif = nullptr;
-    QLabel* LabelQualifieSortants = nullptr;
-    QLabel* LabelQualifieEntrants = nullptr;
-    QLabel* LabelDimensionTableau = nullptr;
-    QLabel* LabelNBExempts = nullptr;
-    QLabel* LabelNONExempts = nullptr;
-    QLabel* Label7TetesSerie = nullptr;
-    QLabel* LabelTetesSerie = nullptr;
+    WizardControls::Informations Informations;
     QCheckBox* CheckBox1AssistantConstructionTab = nullptr;
     QPushButton* PrecedentBtn = nullptr;
     QPushButton* SuivantBtn = nullptr;

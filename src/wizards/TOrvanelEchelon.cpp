@@ -91,28 +91,9 @@ QWidget* TOrvanelEchelon::createGrid() {
 }
 
 QWidget* TOrvanelEchelon::createInformations() {
-    auto* group = new QGroupBox(QStringLiteral("Informations"), this);
-    group->setObjectName(QStringLiteral("GroupBox2Info"));
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(16);
-    const auto pair = [grid](const char* name, const QString& caption, QLabel*& value,
-                             const char* valueName) {
-        return WizardControls::FigureRow(grid, name, caption, value, valueName);
-    };
-    pair("Label1Effectif", QStringLiteral("Effectif du tableau"), LabelEffectif, "LabelEffectif");
-    pair("Label2QualifieSortants", QStringLiteral("Nombre de qualifiés sortants"),
-         LabelQualifieSortants, "LabelQualifieSortants");
-    pair("Label3QualifieEntrants", QStringLiteral("Nombre de qualifiés entrants"),
-         LabelQualifieEntrants, "LabelQualifieEntrants");
-    Label4Dimension = pair("Label4Dimension", QStringLiteral("Dimension du tableau"),
-                           LabelDimensionTableau, "LabelDimensionTableau");
-    pair("Label5Exempts", QStringLiteral("Couples indissociables"), LabelNBExempts,
-         "LabelNBExempts");
-    pair("Label6NONExempts", QStringLiteral("Nombre de compressions à faire"), LabelNONExempts,
-         "LabelNONExempts");
-    Label7TetesSerie = pair("Label7TetesSerie", QStringLiteral("Nombre de têtes de série"),
-                            LabelTetesSerie, "LabelTetesSerie");
-    return group;
+    return WizardControls::InformationGroup(this, QStringLiteral("Couples indissociables"),
+                                            QStringLiteral("Nombre de compressions à faire"),
+                                            Informations);
 }
 
 QWidget* TOrvanelEchelon::createOptions() {
@@ -245,15 +226,16 @@ void TOrvanelEchelon::showEvent(QShowEvent* event) {
 void TOrvanelEchelon::refresh() {
     const StaggeredWizardLogic::Controls& c = logic_.controls;
     refreshGrid();
-    LabelEffectif->setText(c.LabelEffectif);
-    LabelQualifieSortants->setText(c.LabelQualifieSortants);
-    LabelQualifieEntrants->setText(c.LabelQualifieEntrants);
-    LabelDimensionTableau->setText(c.LabelDimensionTableau);
-    LabelNBExempts->setText(c.LabelNBExempts);
-    LabelNONExempts->setText(c.LabelNONExempts);
-    LabelTetesSerie->setText(c.LabelTetesSerie);
-    setShown(c.DimensionVisible, {Label4Dimension, LabelDimensionTableau});
-    setShown(c.SeedsVisible, {Label7TetesSerie, LabelTetesSerie});
+    Informations.LabelEffectif->setText(c.LabelEffectif);
+    Informations.LabelQualifieSortants->setText(c.LabelQualifieSortants);
+    Informations.LabelQualifieEntrants->setText(c.LabelQualifieEntrants);
+    Informations.LabelDimensionTableau->setText(c.LabelDimensionTableau);
+    Informations.LabelNBExempts->setText(c.LabelNBExempts);
+    Informations.LabelNONExempts->setText(c.LabelNONExempts);
+    Informations.LabelTetesSerie->setText(c.LabelTetesSerie);
+    setShown(c.DimensionVisible,
+             {Informations.Label4Dimension, Informations.LabelDimensionTableau});
+    setShown(c.SeedsVisible, {Informations.Label7TetesSerie, Informations.LabelTetesSerie});
     setShown(c.RoundPickerVisible, {Label1Sortant, ComboBox1Sortant});
     setShown(c.CouplesVisible, {Label2Couple, SpinEdit1Couple});
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StaggeredWizardLogic.h"
+#include "WizardControls.h"
 #include "core/RepeatFoldingPrompter.h"
 #include "core/Wizard.h"
 
@@ -58,15 +59,7 @@ private:
     StaggeredWizardLogic logic_;
 
     EnterGrid* StringGrid1Effectif = nullptr;
-    QLabel* LabelEffectif = nullptr;
-    QLabel* LabelQualifieSortants = nullptr;
-    QLabel* LabelQualifieEntrants = nullptr;
-    QLabel* Label4Dimension = nullptr;
-    QLabel* LabelDimensionTableau = nullptr;
-    QLabel* LabelNBExempts = nullptr;
-    QLabel* LabelNONExempts = nullptr;
-    QLabel* Label7TetesSerie = nullptr;
-    QLabel* LabelTetesSerie = nullptr;
+    WizardControls::Informations Informations;
     QSpinBox* SpinEdit1NbTout = nullptr;
     QLabel* Label1Sortant = nullptr;
     QComboBox* ComboBox1Sortant = nullptr;

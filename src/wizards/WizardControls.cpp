@@ -43,18 +43,36 @@ QGroupBox* WizardControls::RankingGroup(QWidget* parent, const QString& title, i
     return group;
 }
 
-QLabel* WizardControls::FigureRow(QGridLayout* rows, const char* name, const QString& caption,
-                                  QLabel*& value, const char* valueName) {
-    QWidget* group = rows->parentWidget();
-    QLabel* label = named(new QLabel(caption, group), name);
-    value = named(new QLabel(group), valueName);
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setMinimumWidth(40);
-    // Each row holds two labels: the next row is below those already there.
-    const int at = rows->count() / 2;
-    rows->addWidget(label, at, 0);
-    rows->addWidget(value, at, 1);
-    return label;
+QGroupBox* WizardControls::InformationGroup(QWidget* parent, const QString& fifthCaption,
+                                            const QString& sixthCaption, Informations& labels) {
+    auto* group = named(new QGroupBox(QStringLiteral("Informations"), parent), "GroupBox2Info");
+    auto* rows = new QGridLayout(group);
+    rows->setHorizontalSpacing(16);
+    int at = 0;
+    const auto row = [&](const char* name, const QString& caption, QLabel*& value,
+                         const char* valueName) {
+        QLabel* label = named(new QLabel(caption, group), name);
+        value = named(new QLabel(group), valueName);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(40);
+        rows->addWidget(label, at, 0);
+        rows->addWidget(value, at, 1);
+        ++at;
+        return label;
+    };
+    row("Label1Effectif", QStringLiteral("Effectif du tableau"), labels.LabelEffectif,
+        "LabelEffectif");
+    row("Label2QualifieSortants", QStringLiteral("Nombre de qualifiés sortants"),
+        labels.LabelQualifieSortants, "LabelQualifieSortants");
+    row("Label3QualifieEntrants", QStringLiteral("Nombre de qualifiés entrants"),
+        labels.LabelQualifieEntrants, "LabelQualifieEntrants");
+    labels.Label4Dimension = row("Label4Dimension", QStringLiteral("Dimension du tableau"),
+                                 labels.LabelDimensionTableau, "LabelDimensionTableau");
+    row("Label5Exempts", fifthCaption, labels.LabelNBExempts, "LabelNBExempts");
+    row("Label6NONExempts", sixthCaption, labels.LabelNONExempts, "LabelNONExempts");
+    labels.Label7TetesSerie = row("Label7TetesSerie", QStringLiteral("Nombre de têtes de série"),
+                                  labels.LabelTetesSerie, "LabelTetesSerie");
+    return group;
 }
 
 QPushButton* WizardControls::Button(QWidget* parent, const QString& caption, const char* name) {

@@ -25,10 +25,21 @@ public:
     static QGroupBox* RankingGroup(QWidget* parent, const QString& title, int columns,
                                    EnterGrid*& grid);
 
-    // One row of figures: its caption on the left, its value on the right; returns the
-    // caption.
-    static QLabel* FigureRow(QGridLayout* rows, const char* name, const QString& caption,
-                             QLabel*& value, const char* valueName);
+    // The "Informations" box: the captions and values of the draw's figures. The fifth and
+    // sixth rows are captioned by each wizard.
+    struct Informations {
+        QLabel* Label4Dimension = nullptr;
+        QLabel* Label7TetesSerie = nullptr;
+        QLabel* LabelEffectif = nullptr;
+        QLabel* LabelQualifieSortants = nullptr;
+        QLabel* LabelQualifieEntrants = nullptr;
+        QLabel* LabelDimensionTableau = nullptr;
+        QLabel* LabelNBExempts = nullptr;
+        QLabel* LabelNONExempts = nullptr;
+        QLabel* LabelTetesSerie = nullptr;
+    };
+    static QGroupBox* InformationGroup(QWidget* parent, const QString& fifthCaption,
+                                       const QString& sixthCaption, Informations& labels);
 
     static QPushButton* Button(QWidget* parent, const QString& caption, const char* name);
 };
