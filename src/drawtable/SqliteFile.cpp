@@ -1,5 +1,7 @@
 #include "SqliteFile.h"
 
+#include "SqliteErrorText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -54,14 +56,14 @@ bool SqliteFile::open(const QString& path, const TableLayout& layout) {
     const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &db_,
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (code != SQLITE_OK) {
-        fail(QStringLiteral("Impossible d'ouvrir la table \"%1\" (%2).")
-                 .arg(QDir::toNativeSeparators(path),
-                      QString::fromUtf8(db_ != nullptr ? sqlite3_errmsg(db_)
-                                                       : sqlite3_errstr(code))));
+        failEngine(QStringLiteral("Impossible d'ouvrir la table"), code);
         close();
         return false;
     }
-    if (!prepareLayout()) {
+    sqlite3_extended_result_codes(db_, 1);
+    // A table another program is writing is waited for a moment before it is reported.
+    sqlite3_busy_timeout(db_, BusyTimeoutMilliseconds);
+    if (!checkIntegrity() || !prepareLayout()) {
         close();
         return false;
     }
@@ -77,6 +79,25 @@ void SqliteFile::close() {
         sqlite3_close(db_);
         db_ = nullptr;
     }
+}
+
+// A file with a damaged page can still be read in part, and writing to it would spread
+// the damage: it is refused before anything reads or writes it.
+bool SqliteFile::checkIntegrity() {
+    sqlite3_stmt* statement = nullptr;
+    int code = sqlite3_prepare_v2(db_, "PRAGMA quick_check(1)", -1, &statement, nullptr);
+    QString verdict;
+    if (code == SQLITE_OK && (code = sqlite3_step(statement)) == SQLITE_ROW) {
+        verdict =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        code = SQLITE_DONE;
+    }
+    const bool checked = code == SQLITE_DONE || failReading(code);
+    sqlite3_finalize(statement);
+    if (!checked) {
+        return false;
+    }
+    return verdict == QLatin1String("ok") || failDamaged();
 }
 
 bool SqliteFile::prepareLayout() {
@@ -118,9 +139,10 @@ bool SqliteFile::checkLayout(bool& present) {
             QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 2)))
                 .toUpper());
     }
+    const bool read = code == SQLITE_DONE || failReading(code);
     sqlite3_finalize(statement);
-    if (code != SQLITE_DONE) {
-        return isDamaged(code) ? failDamaged() : failRead();
+    if (!read) {
+        return false;
     }
     QStringList expected;
     for (const TableLayout::Field& field : layout_.fields) {
@@ -130,17 +152,22 @@ bool SqliteFile::checkLayout(bool& present) {
     if (present && found != expected) {
         return fail(refusal(path_, QStringLiteral("contient une table d'une autre forme")));
     }
-    if (!present) {
-        sqlite3_stmt* tables = nullptr;
-        code = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &tables, nullptr);
-        const bool empty = code == SQLITE_OK && sqlite3_step(tables) == SQLITE_ROW &&
-                           sqlite3_column_int(tables, 0) == 0;
-        sqlite3_finalize(tables);
-        if (!empty) {
-            return fail(refusal(path_, QStringLiteral("contient une autre table")));
-        }
+    if (present) {
+        return true;
     }
-    return true;
+    sqlite3_stmt* tables = nullptr;
+    code = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &tables, nullptr);
+    int count = 0;
+    if (code == SQLITE_OK && (code = sqlite3_step(tables)) == SQLITE_ROW) {
+        count = sqlite3_column_int(tables, 0);
+        code = SQLITE_DONE;
+    }
+    const bool counted = code == SQLITE_DONE || failReading(code);
+    sqlite3_finalize(tables);
+    if (counted && count != 0) {
+        return fail(refusal(path_, QStringLiteral("contient une autre table")));
+    }
+    return counted;
 }
 
 bool SqliteFile::createLayout() {
@@ -168,14 +195,17 @@ bool SqliteFile::readAll(std::vector<TableRecord>& records) {
     for (const TableLayout::Field& field : layout_.fields) {
         names.append(quoted(field.name));
     }
-    sqlite3_stmt* statement = nullptr;
-    if (!prepare(statement, QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
-                                .arg(names.join(QLatin1Char(',')), quotedTable()))) {
-        return false;
+    if (db_ == nullptr) {
+        return failClosed();
     }
-    int code = SQLITE_OK;
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = QStringLiteral("SELECT rowid, %1 FROM %2 ORDER BY rowid")
+                               .arg(names.join(QLatin1Char(',')), quotedTable())
+                               .toUtf8();
+    int code = sqlite3_prepare_v2(db_, sql.constData(), -1, &statement, nullptr);
     const int count = static_cast<int>(layout_.fields.size());
-    while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
+    while (code == SQLITE_OK && (code = sqlite3_step(statement)) == SQLITE_ROW) {
+        code = SQLITE_OK;
         TableRecord record;
         record.id = sqlite3_column_int64(statement, 0);
         record.values.reserve(count);
@@ -194,12 +224,12 @@ bool SqliteFile::readAll(std::vector<TableRecord>& records) {
         }
         records.push_back(std::move(record));
     }
+    const bool read = code == SQLITE_DONE || failReading(code);
     sqlite3_finalize(statement);
-    if (code != SQLITE_DONE) {
+    if (!read) {
         records.clear();
-        return isDamaged(code) ? failDamaged() : failRead();
     }
-    return true;
+    return read;
 }
 
 std::optional<qint64> SqliteFile::insert(const QVariantList& values) {
@@ -212,13 +242,17 @@ std::optional<qint64> SqliteFile::insert(const QVariantList& values) {
 
 bool SqliteFile::update(qint64 id, const QVariantList& values) {
     bindValues(update_, values);
-    sqlite3_bind_int64(update_, static_cast<int>(values.size()) + 1, id);
+    if (update_ != nullptr) {
+        sqlite3_bind_int64(update_, static_cast<int>(values.size()) + 1, id);
+    }
     return stepWrite(update_);
 }
 
 bool SqliteFile::remove(qint64 id) {
-    sqlite3_reset(remove_);
-    sqlite3_bind_int64(remove_, 1, id);
+    if (remove_ != nullptr) {
+        sqlite3_reset(remove_);
+        sqlite3_bind_int64(remove_, 1, id);
+    }
     return stepWrite(remove_);
 }
 
@@ -231,7 +265,12 @@ bool SqliteFile::begin() {
 }
 
 bool SqliteFile::commit() {
-    return execute(QStringLiteral("COMMIT"));
+    if (db_ == nullptr) {
+        return failClosed();
+    }
+    const int code = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    return code == SQLITE_OK ||
+           failEngine(QStringLiteral("Impossible d'enregistrer les changements de la table"), code);
 }
 
 void SqliteFile::rollback() {
@@ -245,10 +284,11 @@ bool SqliteFile::prepare(sqlite3_stmt*& statement, const QString& sql) {
         return failClosed();
     }
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, text.constData(), -1, &statement, nullptr) != SQLITE_OK) {
+    const int code = sqlite3_prepare_v2(db_, text.constData(), -1, &statement, nullptr);
+    if (code != SQLITE_OK) {
         sqlite3_finalize(statement);
         statement = nullptr;
-        return failWrite();
+        return failWriting(code);
     }
     return true;
 }
@@ -258,19 +298,19 @@ bool SqliteFile::execute(const QString& sql) {
         return failClosed();
     }
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_exec(db_, text.constData(), nullptr, nullptr, nullptr) != SQLITE_OK) {
-        return failWrite();
-    }
-    return true;
+    const int code = sqlite3_exec(db_, text.constData(), nullptr, nullptr, nullptr);
+    return code == SQLITE_OK || failWriting(code);
 }
 
+// The failure is told before the statement is reset, while the engine still holds its text.
 bool SqliteFile::stepWrite(sqlite3_stmt* statement) {
     if (statement == nullptr) {
         return failClosed();
     }
     const int code = sqlite3_step(statement);
+    const bool written = code == SQLITE_DONE || failWriting(code);
     sqlite3_reset(statement);
-    return code == SQLITE_DONE || failWrite();
+    return written;
 }
 
 void SqliteFile::bindValues(sqlite3_stmt* statement, const QVariantList& values) {
@@ -307,18 +347,22 @@ bool SqliteFile::failDamaged() {
     return fail(refusal(path_, QStringLiteral("est endommagé ou n'est pas une table")));
 }
 
-bool SqliteFile::failRead() {
-    return fail(QStringLiteral("Impossible de lire la table \"%1\" (%2).")
-                    .arg(QDir::toNativeSeparators(path_), systemError()));
+bool SqliteFile::failReading(int code) {
+    return isDamaged(code) ? failDamaged()
+                           : failEngine(QStringLiteral("Impossible de lire la table"), code);
 }
 
-bool SqliteFile::failWrite() {
-    return fail(QStringLiteral("Impossible d'écrire dans la table \"%1\" (%2).")
-                    .arg(QDir::toNativeSeparators(path_), systemError()));
+bool SqliteFile::failWriting(int code) {
+    return failEngine(QStringLiteral("Impossible d'écrire dans la table"), code);
 }
 
-QString SqliteFile::systemError() const {
-    return QString::fromUtf8(db_ != nullptr ? sqlite3_errmsg(db_) : "");
+bool SqliteFile::failEngine(const QString& action, int code) {
+    const QString raw =
+        QString::fromUtf8(db_ != nullptr ? sqlite3_errmsg(db_) : sqlite3_errstr(code));
+    const int system = db_ != nullptr ? sqlite3_system_errno(db_) : 0;
+    return fail(SqliteErrorText::describe(
+        QStringLiteral("%1 \"%2\"").arg(action, QDir::toNativeSeparators(path_)), code, system,
+        raw));
 }
 
 QString SqliteFile::quotedTable() const {

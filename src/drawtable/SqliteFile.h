@@ -13,10 +13,14 @@ struct sqlite3_stmt;
 
 // One table file: an SQLite database holding a single table of a known layout. Opening
 // creates the table in a file that holds none yet (a missing or empty file), and refuses,
-// without writing anything, a file that is not a database or holds another table. The
-// statements that write records are prepared once and kept while the file is open.
+// without writing anything, a file that is not a database, is damaged or holds another
+// table. The statements that write records are prepared once and kept while the file is
+// open. Failures are told in French, with the engine's own words in brackets.
 class SqliteFile {
 public:
+    // How long a table that another program holds is waited for.
+    static constexpr int BusyTimeoutMilliseconds = 2000;
+
     SqliteFile() = default;
     ~SqliteFile();
     SqliteFile(const SqliteFile&) = delete;
@@ -42,6 +46,7 @@ public:
     const QString& errorText() const { return errorText_; }
 
 private:
+    bool checkIntegrity();
     bool prepareLayout();
     bool checkLayout(bool& present);
     bool createLayout();
@@ -52,9 +57,9 @@ private:
     bool fail(const QString& message);
     bool failClosed();
     bool failDamaged();
-    bool failRead();
-    bool failWrite();
-    QString systemError() const;
+    bool failReading(int code);
+    bool failWriting(int code);
+    bool failEngine(const QString& action, int code);
     QString quotedTable() const;
 
     sqlite3* db_ = nullptr;
