@@ -15,21 +15,18 @@ void takeEntrantsOff(const QString& dataLocation, Prompter& prompter) {
         prompter.warning(table.errorText());
         return;
     }
-    bool written = true;
-    {
-        RecordTable::Batch batch(table);
-        for (table.First(); !table.Eof(); table.Next()) {
-            if (table.integer(DrawLine::Position) == DrawLine::OutgoingQualifier) {
-                continue;
-            }
-            table.setText(DrawLine::Nom, QString());
-            table.setText(DrawLine::Prenom, QString());
-            table.setText(DrawLine::Classement, QString());
-            table.setInteger(DrawLine::Position, DrawLine::Empty);
-            written = table.Post() && written;
+    RecordTable::Batch batch(table);
+    for (table.First(); !table.Eof(); table.Next()) {
+        if (table.integer(DrawLine::Position) == DrawLine::OutgoingQualifier) {
+            continue;
         }
+        table.setText(DrawLine::Nom, QString());
+        table.setText(DrawLine::Prenom, QString());
+        table.setText(DrawLine::Classement, QString());
+        table.setInteger(DrawLine::Position, DrawLine::Empty);
+        table.Post();
     }
-    if (!written || !table.errorText().isEmpty()) {
+    if (!batch.commit()) {
         prompter.warning(table.errorText());
     }
 }

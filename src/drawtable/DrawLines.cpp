@@ -24,6 +24,9 @@ bool DrawLines::FillNumbered(RecordTable& table, int count) {
             return false;
         }
     }
+    if (!batch.commit()) {
+        return false;
+    }
     table.First();
     return true;
 }

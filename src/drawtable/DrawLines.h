@@ -6,7 +6,9 @@ class RecordTable;
 class DrawLines {
 public:
     // Empties the open table and inserts the lines numbered 1 to count, every other
-    // field empty, in one transaction. False (errorText of the table) on a write failure.
+    // field empty, in one transaction. False (errorText of the table) on a write failure;
+    // the table then keeps its content, unless the fill is part of a caller's batch,
+    // which it fails.
     static bool FillNumbered(RecordTable& table, int count);
 
     // Copies the working table's current line onto the host table's current line, field

@@ -21,18 +21,20 @@ bool HostTransfer::Run(const TableLocations& places, const QString& workingName,
             return false;
         }
     }
-    RecordTable::Batch batch(host);
-    if (!DrawLines::FillNumbered(host, hostLineCount)) {
-        prompter.warning(host.errorText());
-        return false;
+    // The host's previous draw is replaced in one transaction: a copy that fails part way
+    // leaves it whole. The message is told once the batch has ended, so that it says so.
+    {
+        RecordTable::Batch batch(host);
+        if (DrawLines::FillNumbered(host, hostLineCount)) {
+            working.First();
+            host.First();
+            if (copy(working, host) && batch.commit()) {
+                return true;
+            }
+        }
     }
-    working.First();
-    host.First();
-    if (!copy(working, host)) {
-        prompter.warning(host.errorText());
-        return false;
-    }
-    return true;
+    prompter.warning(host.errorText());
+    return false;
 }
 
 bool HostTransfer::CopyInOrder(RecordTable& working, RecordTable& host) {

@@ -10,9 +10,9 @@ class Prompter;
 class RecordTable;
 
 // The acceptance of a draw: the host's draw table is emptied and numbered 1 to its line
-// count, then the working table's lines are copied onto it. Problems are told through
-// the prompter and end the transfer; nothing is written when the host's table is the
-// working table itself.
+// count, then the working table's lines are copied onto it, all in one transaction.
+// Problems are told through the prompter and end the transfer with the host's table as
+// it was; nothing is written when the host's table is the working table itself.
 class HostTransfer {
 public:
     // The largest draw the host takes.

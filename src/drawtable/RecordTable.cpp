@@ -9,7 +9,17 @@ RecordTable::Batch::Batch(RecordTable& table) : table_(table) {
 }
 
 RecordTable::Batch::~Batch() {
-    table_.endBatch();
+    if (!ended_) {
+        table_.endBatch(false);
+    }
+}
+
+bool RecordTable::Batch::commit() {
+    if (ended_) {
+        return false;
+    }
+    ended_ = true;
+    return table_.endBatch(true);
 }
 
 RecordTable::RecordTable(const TableLayout& layout, const QString& location, const QString& name)
@@ -43,11 +53,12 @@ bool RecordTable::Open() {
 }
 
 void RecordTable::Close() {
-    settle();
     if (batchDepth_ > 0) {
-        batchDepth_ = 1;
-        endBatch();
+        Cancel();
+        file_.rollback();
+        batchDepth_ = 0;
     }
+    settle();
     file_.close();
     forgetRecords();
 }
@@ -61,8 +72,11 @@ bool RecordTable::Empty() {
         return true;
     }
     Cancel();
+    if (!writable()) {
+        return false;
+    }
     if (!file_.removeAll()) {
-        return failWith(file_.errorText());
+        return failWrite(file_.errorText());
     }
     forgetRecords();
     return true;
@@ -171,8 +185,8 @@ bool RecordTable::Edit() {
         return true;
     }
     if (current_ < 0) {
-        return failWith(QStringLiteral("La table \"%1\" n'a pas de ligne courante.")
-                            .arg(QDir::toNativeSeparators(filePath())));
+        return failWrite(QStringLiteral("La table \"%1\" n'a pas de ligne courante.")
+                             .arg(QDir::toNativeSeparators(filePath())));
     }
     buffer_ = records_[static_cast<std::size_t>(current_)];
     mode_ = Mode::Edit;
@@ -189,23 +203,26 @@ bool RecordTable::Post() {
     if (mode_ == Mode::Browse) {
         return true;
     }
+    if (!writable()) {
+        return false;
+    }
     if (!isOpen()) {
-        return failWith(QStringLiteral("La table \"%1\" n'est pas ouverte.")
-                            .arg(QDir::toNativeSeparators(filePath())));
+        return failWrite(QStringLiteral("La table \"%1\" n'est pas ouverte.")
+                             .arg(QDir::toNativeSeparators(filePath())));
     }
     if (order_.keyTaken(records_, buffer_)) {
-        return failWith(QStringLiteral("La table \"%1\" a déjà une ligne de cette clé.")
-                            .arg(QDir::toNativeSeparators(filePath())));
+        return failWrite(QStringLiteral("La table \"%1\" a déjà une ligne de cette clé.")
+                             .arg(QDir::toNativeSeparators(filePath())));
     }
     if (mode_ == Mode::Insert) {
         const std::optional<qint64> id = file_.insert(buffer_.values);
         if (!id) {
-            return failWith(file_.errorText());
+            return failWrite(file_.errorText());
         }
         buffer_.id = *id;
     } else {
         if (!file_.update(buffer_.id, buffer_.values)) {
-            return failWith(file_.errorText());
+            return failWrite(file_.errorText());
         }
         if (order_.staysAt(records_, static_cast<std::size_t>(current_), buffer_)) {
             records_[static_cast<std::size_t>(current_)] = std::move(buffer_);
@@ -228,11 +245,11 @@ void RecordTable::Cancel() {
 
 bool RecordTable::Delete() {
     Cancel();
-    if (current_ < 0) {
+    if (current_ < 0 || !writable()) {
         return false;
     }
     if (!file_.remove(records_[static_cast<std::size_t>(current_)].id)) {
-        return failWith(file_.errorText());
+        return failWrite(file_.errorText());
     }
     records_.erase(records_.begin() + current_);
     if (current_ >= RecordCount()) {
@@ -334,26 +351,73 @@ bool RecordTable::reload() {
 }
 
 void RecordTable::beginBatch() {
-    if (isOpen() && batchDepth_++ == 0 && !file_.begin()) {
-        failWith(file_.errorText());
+    if (batchDepth_++ > 0) {
+        return;
+    }
+    batchFailed_ = false;
+    if (!isOpen()) {
+        failWrite(QStringLiteral("La table \"%1\" n'est pas ouverte.")
+                      .arg(QDir::toNativeSeparators(filePath())));
+    } else if (!file_.begin()) {
+        failWrite(file_.errorText());
     }
 }
 
-// A transaction that cannot be committed is rolled back, and the records are read
-// again so that memory never shows what the file does not hold.
-void RecordTable::endBatch() {
-    if (batchDepth_ == 0 || --batchDepth_ > 0) {
-        return;
+// A batch that cannot be kept is rolled back, and the records are read again so that
+// memory never shows what the file does not hold; errorText keeps the cause.
+bool RecordTable::endBatch(bool keep) {
+    if (batchDepth_ == 0) {
+        return false;  // the table was closed inside the batch, which abandoned it
     }
-    settle();
-    if (!file_.commit()) {
-        failWith(file_.errorText());
-        file_.rollback();
-        reload();
+    if (batchDepth_ > 1) {
+        if (!keep) {
+            failWrite(QStringLiteral("Les changements de la table \"%1\" ont été abandonnés.")
+                          .arg(QDir::toNativeSeparators(filePath())));
+        }
+        --batchDepth_;
+        return !batchFailed_;
     }
+    // Still inside the batch: a pending edit that cannot be posted fails it.
+    if (keep) {
+        settle();
+    }
+    Cancel();
+    batchDepth_ = 0;
+    if (keep && !batchFailed_) {
+        if (file_.commit()) {
+            return true;
+        }
+        failWith(file_.errorText() + KeptContent());
+        batchFailed_ = true;
+    }
+    file_.rollback();
+    if (!isOpen()) {
+        return false;
+    }
+    const QString cause = errorText_;
+    reload();
+    errorText_ = cause;
+    return false;
 }
 
 bool RecordTable::failWith(const QString& text) {
     errorText_ = text;
     return false;
+}
+
+// Inside a batch the first failure is the one to tell: the writes after it are refused,
+// and the batch can only be rolled back, which the text already says.
+bool RecordTable::failWrite(const QString& text) {
+    if (batchDepth_ == 0) {
+        return failWith(text);
+    }
+    if (batchFailed_) {
+        return false;
+    }
+    batchFailed_ = true;
+    return failWith(text + KeptContent());
+}
+
+QString RecordTable::KeptContent() {
+    return QStringLiteral("\nLa table garde son contenu précédent.");
 }

@@ -16,7 +16,8 @@
 //
 // While the table is open its records are kept in memory in the order of the active
 // index (the key by default), and every change is written through to the file when it
-// is posted. A Batch groups the writes of a long operation into one transaction.
+// is posted. A Batch groups the writes of a long operation into one transaction: they are
+// kept together or not at all.
 //
 // Cursor rules the callers rely on: First sets Bof and Last sets Eof; Next on the last
 // record sets Eof and Prior on the first sets Bof, the cursor staying where it is;
@@ -28,7 +29,12 @@ public:
         qint64 id = 0;
     };
 
-    // Groups every write made during its lifetime into one transaction.
+    // Groups every write made during its lifetime into one transaction. Once a write of
+    // the batch has failed, the later ones are refused, so that the file never keeps part
+    // of the batch. The writes are kept only by commit(); a batch that ends without it
+    // (an early return) is abandoned and the table keeps what it held before. A batch
+    // started inside another one belongs to it: only the outermost batch writes or
+    // abandons, and abandoning an inner one abandons the whole.
     class Batch {
     public:
         explicit Batch(RecordTable& table);
@@ -36,8 +42,15 @@ public:
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
 
+        // False when a write of the batch failed or the file could not keep them: then
+        // nothing of the batch is kept, the records are read again from the file, and
+        // errorText names the table and the cause. An inner batch answers whether the
+        // batch is still sound.
+        [[nodiscard]] bool commit();
+
     private:
         RecordTable& table_;
+        bool ended_ = false;
     };
 
     RecordTable(const TableLayout& layout, const QString& location, const QString& name);
@@ -47,10 +60,12 @@ public:
 
     const TableLayout& layout() const { return layout_; }
     QString filePath() const;
-    // Why the last failed operation failed, in French; empty when none did.
+    // Why the last failed operation failed, in French; empty when none did since the
+    // table was opened. Inside a batch, the first failure is kept.
     const QString& errorText() const { return errorText_; }
 
     bool Open();
+    // Closing inside a batch abandons it.
     void Close();
     bool isOpen() const { return file_.isOpen(); }
     // Deletes every record; an open table stays open, a closed one is opened for it.
@@ -106,8 +121,11 @@ private:
     bool reload();
     void forgetRecords();
     void beginBatch();
-    void endBatch();
+    bool endBatch(bool keep);
+    bool writable() const { return batchDepth_ == 0 || !batchFailed_; }
     bool failWith(const QString& text);
+    bool failWrite(const QString& text);
+    static QString KeptContent();
 
     TableLayout layout_;
     QString location_;

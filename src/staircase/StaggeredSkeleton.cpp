@@ -29,6 +29,8 @@ bool StaggeredSkeleton::TraiteSqueletteTableau() {
         writer.report(table.errorText());
         return false;
     }
+    // One batch for the whole construction: a table that cannot be written keeps what
+    // it held before, and the problem is told.
     RecordTable::Batch batch(table);
     if (!DrawLines::FillNumbered(table, 2 * dimension - 1)) {
         writer.report(table.errorText());
@@ -36,7 +38,7 @@ bool StaggeredSkeleton::TraiteSqueletteTableau() {
     }
     if (dimension < 1) {
         writer.report(SkeletonWriter::IncompleteMessage());
-        return true;
+        return commit(batch, table, writer);
     }
     const int qualifiersOut = state_.QualifiersOut;
     if (!state_.FinalDraw) {
@@ -50,7 +52,12 @@ bool StaggeredSkeleton::TraiteSqueletteTableau() {
         placeTour(s, writer, choice);
     }
     writer.ClearBlocked();
-    if (!table.errorText().isEmpty()) {
+    return commit(batch, table, writer);
+}
+
+bool StaggeredSkeleton::commit(RecordTable::Batch& batch, const RecordTable& table,
+                               SkeletonWriter& writer) {
+    if (!batch.commit()) {
         writer.report(table.errorText());
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawtable/RecordTable.h"
 #include "drawtable/TableLocations.h"
 
 class Prompter;
@@ -21,13 +22,15 @@ public:
                       Prompter& prompter);
 
     // Builds the skeleton. Problems of the staircase go to SkeletonErrorCount and
-    // SkeletonErrorText and are shown; false when the table itself could not be used.
+    // SkeletonErrorText and are shown; false when the table itself could not be used or
+    // written (told too), the table then keeping what it held before.
     bool TraiteSqueletteTableau();
     // Copies the working table into the host's draw table (acceptance).
     bool TransfereTableau();
 
 private:
     void placeTour(int s, SkeletonWriter& writer, StaggeredLineChoice& choice);
+    static bool commit(RecordTable::Batch& batch, const RecordTable& table, SkeletonWriter& writer);
 
     StaircaseState& state_;
     int tourCount_;

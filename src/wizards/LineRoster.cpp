@@ -14,6 +14,7 @@ bool LineRoster::Fill(const StaircaseState& state, const RankingOrderList& order
         return false;
     }
     {
+        // A write that fails refuses the later ones and fails the commit.
         RecordTable::Batch batch(roster);
         roster.Empty();
         for (const RankingRow& row : state.Rankings) {
@@ -32,6 +33,10 @@ bool LineRoster::Fill(const StaircaseState& state, const RankingOrderList& order
                 roster.setText(QStringLiteral("Prenom"), QString::number(n));
                 roster.Post();
             }
+        }
+        if (!batch.commit()) {
+            errorText_ = roster.errorText();
+            return false;
         }
     }
     roster.SetIndex(QStringLiteral("ClassementDecroissant"));

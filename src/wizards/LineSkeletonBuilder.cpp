@@ -30,7 +30,7 @@ LineSkeletonBuilder::LineSkeletonBuilder(RecordTable& draw, const LineStartFigur
       slots_(figures.LineDimension, figures.PowerDimension,
              figures.LineQualifiersOut > 0 ? figures.LineQualifiersOut : 1) {}
 
-bool LineSkeletonBuilder::BuildLineSkeleton() {
+LineSkeletonBuilder::Result LineSkeletonBuilder::BuildLineSkeleton() {
     BusyCursorScope busy(cursor_);
     std::optional<RankingOrderList> order = RankingOrderList::Load(rankingOrderPath_);
     if (!order) {
@@ -39,14 +39,33 @@ bool LineSkeletonBuilder::BuildLineSkeleton() {
         busy.resume();
         order.emplace();
     }
+    // The whole construction is one batch: if the roster or a line cannot be written,
+    // the table keeps what it held before.
     RecordTable::Batch batch(draw_);
+    const Result result = construct(busy, *order);
+    busy.pause();
+    if (result == Result::Failed) {
+        return result;
+    }
+    if (!batch.commit()) {
+        prompter_.warning(draw_.errorText());
+        return Result::Failed;
+    }
+    if (result == Result::Built && unplaced_ > 0) {
+        prompter_.warning(IncompleteMessage(unplaced_));
+    }
+    return result;
+}
+
+LineSkeletonBuilder::Result LineSkeletonBuilder::construct(BusyCursorScope& busy,
+                                                           const RankingOrderList& order) {
     if (!clearPlacedPlayers(busy)) {
-        return false;
+        return Result::Declined;
     }
     if (figures_.PowerDimension > 1024) {
         busy.pause();
         prompter_.message(TooLargeMessage());
-        return false;
+        return Result::Declined;
     }
     busy.pause();
     prompter_.message(WarningMessage());
@@ -63,10 +82,10 @@ bool LineSkeletonBuilder::BuildLineSkeleton() {
     if (qualifiers > 0 && qualifiers - firstRoundMatches > secondRoundMatches) {
         secondRoundMatches = qualifiers - firstRoundMatches;
     }
-    if (!roster_.Fill(state_, *order, places_.DataLocation)) {
+    if (!roster_.Fill(state_, order, places_.DataLocation)) {
         busy.pause();
         prompter_.warning(roster_.errorText());
-        return false;
+        return Result::Failed;
     }
     const QList<Pair> firstRound = roster_.TakePairs(firstRoundMatches, qualifiers);
     const QList<Pair> secondRound =
@@ -77,15 +96,7 @@ bool LineSkeletonBuilder::BuildLineSkeleton() {
     placeRoundTwo(secondRound);
     placeRoundOne(firstRound);
     finalPass();
-    busy.pause();
-    if (!draw_.errorText().isEmpty()) {
-        prompter_.warning(draw_.errorText());
-        return false;
-    }
-    if (unplaced_ > 0) {
-        prompter_.warning(IncompleteMessage(unplaced_));
-    }
-    return true;
+    return Result::Built;
 }
 
 // The ranking order list is read first, and a table that already holds players is

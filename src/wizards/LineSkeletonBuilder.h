@@ -12,6 +12,7 @@
 class BusyCursor;
 class BusyCursorScope;
 class Prompter;
+class RankingOrderList;
 class RecordTable;
 class StaircaseState;
 
@@ -31,8 +32,15 @@ public:
                         const StaircaseState& state, const TableLocations& places,
                         const QString& rankingOrderPath, Prompter& prompter, BusyCursor& cursor);
 
-    // False when the construction was declined, refused or could not write.
-    bool BuildLineSkeleton();
+    enum class Result {
+        Built,
+        // The user kept the players already placed, or the draw is too large (told).
+        Declined,
+        // The roster or the draw table could not be written (told); the draw table keeps
+        // what it held before.
+        Failed,
+    };
+    Result BuildLineSkeleton();
 
     // Puts a player (or "q", an incoming qualifier) on a line; false when the line does
     // not exist or is taken, or when there is no player.
@@ -48,6 +56,7 @@ public:
 private:
     using Pair = LineRoster::Pair;
 
+    Result construct(BusyCursorScope& busy, const RankingOrderList& order);
     bool clearPlacedPlayers(BusyCursorScope& busy);
     void placeByes(int byes);
     void placeRoundTwo(const QList<Pair>& pairs);

@@ -101,17 +101,24 @@ bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
             return false;
         }
         // One transaction for the whole preparation; it is committed and the table
-        // closed before the bracket view reads it.
+        // closed before the bracket view reads it. A preparation that fails leaves the
+        // table as it was, and neither the bracket view nor an acceptance follows: there
+        // is no draw to show or to copy.
         RecordTable::Batch batch(draw);
         if (!prepareTable(draw)) {
             return false;
         }
-        if (controls_.buildSkeleton) {
+        if (controls_.buildSkeleton &&
             LineSkeletonBuilder(draw, figures_, state_, places_, rankingOrderPath_, prompter_,
                                 cursor_)
-                .BuildLineSkeleton();
+                    .BuildLineSkeleton() == LineSkeletonBuilder::Result::Failed) {
+            return false;
         }
         markOutgoingQualifiers(draw);
+        if (!batch.commit()) {
+            prompter_.warning(draw.errorText());
+            return false;
+        }
     }
     state_.FinalDraw = figures_.LineFinalDraw;
     const BracketRequest request{figures_.LineDimension,
@@ -140,7 +147,8 @@ bool LineStartWizardLogic::prepareTable(RecordTable& draw) {
     return true;
 }
 
-// The outgoing qualifiers leave from the round reached by halving D down to q.
+// The outgoing qualifiers leave from the round reached by halving D down to q. A line
+// that cannot be written fails the batch of "&Suivant", which tells it.
 void LineStartWizardLogic::markOutgoingQualifiers(RecordTable& draw) {
     if (figures_.LineFinalDraw) {
         return;
@@ -151,17 +159,13 @@ void LineStartWizardLogic::markOutgoingQualifiers(RecordTable& draw) {
         ++halvings;
     }
     const LineAddressing lines(figures_.LineDimension);
-    bool written = true;
     for (int i = 1; i <= qualifiersOut; ++i) {
         if (draw.FindKey({lines.LineNumber(halvings + 1, i)})) {
             draw.setInteger(DrawLine::Position, DrawLine::OutgoingQualifier);
             draw.setInteger(DrawLine::Numero, i);
             draw.clear(DrawLine::Nom);
-            written = draw.Post() && written;
+            draw.Post();
         }
-    }
-    if (!written) {
-        prompter_.warning(draw.errorText());
     }
 }
 

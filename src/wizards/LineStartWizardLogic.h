@@ -65,8 +65,9 @@ public:
     void Show();
     // Enter in the grid: every column with a name becomes a ranking row again.
     void EnterInGrid(const QStringList& names, const QStringList& counts);
-    // "&Suivant". False when the table could not be prepared (told) or the command is
-    // disabled.
+    // "&Suivant". False, with the table as it was and no bracket view, when the table
+    // could not be prepared or the skeleton could not be written (told), or when the
+    // command is disabled.
     bool Suivant(const BracketView& showBracket);
 
     const LineStartFigures& figures() const { return figures_; }

@@ -44,6 +44,7 @@ TEST_F(RecordTableStorage, ReopeningGivesBackEveryLineAsWritten) {
             table.setInteger(DrawLine::Position, line % 4);
             table.setText(DrawLine::Nom, QStringLiteral("N°%1  ").arg(line % 100));
         }
+        ASSERT_TRUE(batch.commit()) << table.errorText().toStdString();
         table_.reset();  // closed and destroyed, as when the program ends
     }
     RecordTable again(TableLayout::DrawLine(), location(), QStringLiteral("Tmpaaaa.db"));

@@ -1,5 +1,6 @@
 #include "SkeletonTestSupport.h"
 
+#include "common/FailingDisk.h"
 #include "common/StaircaseInputs.h"
 
 #include "core/BusyCursor.h"
@@ -137,4 +138,30 @@ TEST_F(SolutionAcceptanceTest, AWorkingTableThatCannotBeBuiltLeavesTheHostAlone)
     EXPECT_FALSE(state_.Accepted);
     EXPECT_EQ(prompter_.entries().size(), 2);
     EXPECT_FALSE(exists(Host));
+}
+
+// The disk fills up while the skeleton is written: the working table keeps the skeleton
+// built before, and the host's draw is not touched.
+TEST_F(SolutionAcceptanceTest, AFullDiskDuringTheBuildKeepsBothTablesAsTheyWere) {
+    FailingDisk disk;
+    ASSERT_TRUE(accept());
+    const auto working = built();
+    const auto host = readLines(dir_.path(), Host);
+    prompter_.clear();
+    state_.Accepted = false;
+    disk.fillAfter(0, FailingDisk::Files::All, "Tmpaaaa.db");
+    EXPECT_FALSE(accept());
+    EXPECT_FALSE(state_.Accepted);
+    EXPECT_EQ(prompter_.texts().last(),
+              QStringLiteral("Impossible d'écrire dans la table \"%1\" : le disque est peut-être "
+                             "plein. [database or disk is full]\n"
+                             "La table garde son contenu précédent.")
+                  .arg(QDir::toNativeSeparators(dir_.filePath(QStringLiteral("Tmpaaaa.db")))));
+    disk.makeRoom();
+    const auto after = built();
+    ASSERT_EQ(after.size(), working.size());
+    for (const auto& [number, line] : working) {
+        EXPECT_EQ(after.at(number).nom, line.nom) << number;
+    }
+    EXPECT_EQ(readLines(dir_.path(), Host).size(), host.size());
 }

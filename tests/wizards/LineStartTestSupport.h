@@ -51,9 +51,11 @@ protected:
         });
     }
 
-    std::map<int, LineContent> lines(const QString& name = QStringLiteral("Tmpaaaa2.db")) const {
+    std::map<int, LineContent> lines(const QString& name = QStringLiteral("Tmpaaaa2.db"),
+                                     const QString& location = QString()) const {
         std::map<int, LineContent> all;
-        RecordTable table(TableLayout::DrawLine(), dir_.path(), name);
+        RecordTable table(TableLayout::DrawLine(), location.isEmpty() ? dir_.path() : location,
+                          name);
         EXPECT_TRUE(table.Open()) << table.errorText().toStdString();
         for (table.First(); !table.Eof(); table.Next()) {
             all[table.integer(DrawLine::FicheNumero)] = {table.integer(DrawLine::Position),
@@ -63,9 +65,10 @@ protected:
     }
 
     // Lines that hold something, as "line:position:numero:nom".
-    QStringList placed(const QString& name = QStringLiteral("Tmpaaaa2.db")) const {
+    QStringList placed(const QString& name = QStringLiteral("Tmpaaaa2.db"),
+                       const QString& location = QString()) const {
         QStringList texts;
-        for (const auto& [number, line] : lines(name)) {
+        for (const auto& [number, line] : lines(name, location)) {
             if (line.position != 0 || !line.nom.isEmpty()) {
                 texts.append(
                     QStringLiteral("%1:%2:%3:%4")
