@@ -145,9 +145,9 @@ QString DrawExchange::Load(const DrawFile& draw, const QString& location, Stairc
                 return error;
             }
         }
-    }
-    if (!table.errorText().isEmpty()) {
-        return table.errorText();
+        if (!batch.commit()) {
+            return table.errorText();
+        }
     }
 
     state.ResetStaircase();
