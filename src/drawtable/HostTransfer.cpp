@@ -32,6 +32,7 @@ bool HostTransfer::Run(const TableLocations& places, const QString& workingName,
                 return true;
             }
         }
+        batch.abandon();
     }
     prompter.warning(host.errorText());
     return false;

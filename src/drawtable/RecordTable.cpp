@@ -10,6 +10,13 @@ RecordTable::Batch::Batch(RecordTable& table) : table_(table) {
 
 RecordTable::Batch::~Batch() {
     if (!ended_) {
+        table_.endBatch(true);
+    }
+}
+
+void RecordTable::Batch::abandon() {
+    if (!ended_) {
+        ended_ = true;
         table_.endBatch(false);
     }
 }
@@ -54,9 +61,8 @@ bool RecordTable::Open() {
 
 void RecordTable::Close() {
     if (batchDepth_ > 0) {
-        Cancel();
-        file_.rollback();
-        batchDepth_ = 0;
+        batchDepth_ = 1;
+        endBatch(true);
     }
     settle();
     file_.close();
@@ -367,7 +373,7 @@ void RecordTable::beginBatch() {
 // memory never shows what the file does not hold; errorText keeps the cause.
 bool RecordTable::endBatch(bool keep) {
     if (batchDepth_ == 0) {
-        return false;  // the table was closed inside the batch, which abandoned it
+        return false;  // the table was closed inside the batch, which ended it
     }
     if (batchDepth_ > 1) {
         if (!keep) {

@@ -30,11 +30,12 @@ public:
     };
 
     // Groups every write made during its lifetime into one transaction. Once a write of
-    // the batch has failed, the later ones are refused, so that the file never keeps part
-    // of the batch. The writes are kept only by commit(); a batch that ends without it
-    // (an early return) is abandoned and the table keeps what it held before. A batch
-    // started inside another one belongs to it: only the outermost batch writes or
-    // abandons, and abandoning an inner one abandons the whole.
+    // the batch has failed, the later ones are refused and the batch can only be rolled
+    // back, so that the file never keeps part of it. A batch ends with commit(), which
+    // tells whether the writes were kept, or with abandon(); one that goes out of scope
+    // keeps its writes unless one failed. A batch started inside another one belongs to
+    // it: only the outermost batch writes or rolls back, and abandoning an inner one
+    // abandons the whole.
     class Batch {
     public:
         explicit Batch(RecordTable& table);
@@ -47,6 +48,9 @@ public:
         // errorText names the table and the cause. An inner batch answers whether the
         // batch is still sound.
         [[nodiscard]] bool commit();
+        // Nothing of the batch is kept: an operation that stops on a failure of its own
+        // (another table, a refusal) leaves the table as it was.
+        void abandon();
 
     private:
         RecordTable& table_;
@@ -65,7 +69,7 @@ public:
     const QString& errorText() const { return errorText_; }
 
     bool Open();
-    // Closing inside a batch abandons it.
+    // Closing inside a batch ends it as going out of scope would.
     void Close();
     bool isOpen() const { return file_.isOpen(); }
     // Deletes every record; an open table stays open, a closed one is opened for it.

@@ -45,6 +45,7 @@ LineSkeletonBuilder::Result LineSkeletonBuilder::BuildLineSkeleton() {
     const Result result = construct(busy, *order);
     busy.pause();
     if (result == Result::Failed) {
+        batch.abandon();
         return result;
     }
     if (!batch.commit()) {

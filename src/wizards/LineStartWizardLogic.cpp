@@ -112,6 +112,7 @@ bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
             LineSkeletonBuilder(draw, figures_, state_, places_, rankingOrderPath_, prompter_,
                                 cursor_)
                     .BuildLineSkeleton() == LineSkeletonBuilder::Result::Failed) {
+            batch.abandon();
             return false;
         }
         markOutgoingQualifiers(draw);

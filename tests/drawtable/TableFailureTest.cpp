@@ -91,35 +91,43 @@ TEST_F(TableFailure, AWriteThatFailsRefusesTheRestOfTheBatch) {
     EXPECT_EQ(onFile(), earlier);
 }
 
-// An early return abandons the batch; an inner batch abandoned fails the outer one; a
-// table closed inside a batch keeps nothing of it. A batch that ends well keeps all.
-TEST_F(TableFailure, OnlyACommittedBatchIsKept) {
+// An abandoned batch keeps nothing, and an inner one abandoned fails the outer one; a
+// batch that goes out of scope, or whose table closes, keeps what it wrote.
+TEST_F(TableFailure, ABatchKeepsItsWritesUnlessOneFailedOrItIsAbandoned) {
     RecordTable& table = earlierDraw();
     {
         RecordTable::Batch batch(table);
         ASSERT_TRUE(table.Empty());
+        batch.abandon();
+        EXPECT_FALSE(batch.commit());
     }
     EXPECT_EQ(names(table), earlier);
     {
         RecordTable::Batch outer(table);
         ASSERT_TRUE(table.Empty());
-        { RecordTable::Batch inner(table); }
+        {
+            RecordTable::Batch inner(table);
+            inner.abandon();
+        }
+        EXPECT_FALSE(table.Empty());  // the batch can only be rolled back now
         EXPECT_FALSE(outer.commit());
         EXPECT_TRUE(table.errorText().contains(QStringLiteral("ont été abandonnés")));
     }
     EXPECT_EQ(names(table), earlier);
+    EXPECT_EQ(onFile(), earlier);
+    {
+        RecordTable::Batch outer(table);
+        {
+            RecordTable::Batch inner(table);
+            EXPECT_TRUE(DrawLines::FillNumbered(table, 3));
+        }
+        EXPECT_TRUE(outer.commit());
+    }
+    EXPECT_EQ(onFile(), QStringList(3));
     {
         RecordTable::Batch batch(table);
         ASSERT_TRUE(table.Empty());
         table.Close();
-        EXPECT_FALSE(batch.commit());
     }
-    EXPECT_EQ(onFile(), earlier);
-    ASSERT_TRUE(table.Open());
-    {
-        RecordTable::Batch outer(table);
-        EXPECT_TRUE(DrawLines::FillNumbered(table, 3));
-        EXPECT_TRUE(outer.commit());
-    }
-    EXPECT_EQ(onFile(), QStringList(3));
+    EXPECT_EQ(onFile(), QStringList());
 }
