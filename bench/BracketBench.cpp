@@ -7,9 +7,9 @@
 //
 // "Redisplay" is what the user waits for; "LayoutOnly" is the same without a view, the
 // part that the reports will share.
-#include "app/HostInterface.h"
 #include "bracket/TableauPrevisualise.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
@@ -42,9 +42,8 @@ struct Draw {
         }
         wizard.Init(0, 0, 32, 0);
         wizard.setBuildSkeleton(true);
-        wizard.Suivant([this](const LineStartWizardLogic::BracketRequest& request) {
-            figures = {request.players, request.dimension,     request.byes,
-                       request.nonByes, request.qualifiersOut, request.qualifiersIn};
+        wizard.Suivant([this](const LineStartFigures& shown, bool) {
+            figures = shown;
             return false;
         });
     }
@@ -53,7 +52,7 @@ struct Draw {
     HostInterface host;
     StaircaseState state;
     ScriptedPrompter prompter;
-    InformationPanel::LineStartFigures figures;
+    LineStartFigures figures;
 };
 
 void open(TableauPrevisualise& view, const Draw& draw) {

@@ -6,8 +6,9 @@
 // "Step" is one Page Down or Page Up in the window: every stored solution checked again,
 // the page redrawn and mirrored on screen. "FoldRepeats" is the wizard's prompter during
 // a search that tells the same overflow message again and again.
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/RepeatFoldingPrompter.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
@@ -46,7 +47,8 @@ void Step(benchmark::State& run) {
     ScriptedPrompter prompter;
     Search(state, prompter);
     HostInterface host;
-    TAfficheEscalierTabEchelonne view(host, state, prompter, BusyCursor::none());
+    AppWindowFactory windows(host, state, prompter, BusyCursor::none());
+    TAfficheEscalierTabEchelonne view(host, state, prompter, BusyCursor::none(), windows);
     view.show();
     QApplication::processEvents();
     int key = Qt::Key_PageDown;

@@ -71,7 +71,7 @@ void BM_LineStartSkeleton1024(benchmark::State& run) {
         wizard.Init(0, 1, 8, 0);
         wizard.setBuildSkeleton(true);
         run.ResumeTiming();
-        wizard.Suivant([](const LineStartWizardLogic::BracketRequest&) { return false; });
+        wizard.Suivant([](const LineStartFigures&, bool) { return false; });
     }
 }
 BENCHMARK(BM_LineStartSkeleton1024)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,6 @@
 #include "SimulationTableaux.h"
 
-#include "HostInterface.h"
+#include "core/HostInterface.h"
 
 #include "core/IntegerText.h"
 #include "core/Prompter.h"

@@ -1,7 +1,7 @@
 #include "TDlgSimulationTableaux.h"
 
-#include "EnterGrid.h"
-#include "ToolPictures.h"
+#include "widgets/EnterGrid.h"
+#include "widgets/ToolPictures.h"
 
 #include "core/RankingLadder.h"
 

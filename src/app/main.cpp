@@ -1,11 +1,11 @@
-#include "AppWizardFactory.h"
-#include "HostInterface.h"
-#include "MessageBoxPrompter.h"
+#include "AppWindowFactory.h"
 #include "TDlgSimulationTableaux.h"
-#include "WaitCursor.h"
 
+#include "core/HostInterface.h"
 #include "core/StaircaseState.h"
 #include "page/FontSubstitutions.h"
+#include "widgets/MessageBoxPrompter.h"
+#include "widgets/WaitCursor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,8 +23,8 @@ int main(int argc, char* argv[]) {
     StaircaseState state;
     MessageBoxPrompter prompter;
     WaitCursor cursor;
-    AppWizardFactory wizards(host, state, prompter, cursor);
-    TDlgSimulationTableaux window(host, state, prompter, wizards);
+    AppWindowFactory windows(host, state, prompter, cursor);
+    TDlgSimulationTableaux window(host, state, prompter, windows);
     prompter.setParent(&window);
     host.VersionLabelText = window.versionLabelText();
     window.exec();

@@ -1,6 +1,6 @@
 #include "BracketPictures.h"
 
-#include "app/ToolPictures.h"
+#include "widgets/ToolPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -96,28 +96,28 @@ void InformationPanel::figuresColumn(int below) {
 void InformationPanel::LineStart(const LineStartFigures& figures, NotesBox& notes) {
     const QString pair = QStringLiteral("%0.4s = %2.0d");
     const QString byes =
-        figure(QStringLiteral("%0.4s = D - N = %2.0d"), QStringLiteral("E"), figures.E);
+        figure(QStringLiteral("%0.4s = D - N = %2.0d"), QStringLiteral("E"), figures.Byes);
     const QString round1 =
-        figure(QStringLiteral("%0.4s = N - E = %2.0d"), QStringLiteral("NE"), figures.NE);
-    const QString matches =
-        figure(QStringLiteral("%0.4s = NE / 2 = %2.0d"), QStringLiteral("NPNE"), figures.NE / 2);
+        figure(QStringLiteral("%0.4s = N - E = %2.0d"), QStringLiteral("NE"), figures.NonByes);
+    const QString matches = figure(QStringLiteral("%0.4s = NE / 2 = %2.0d"), QStringLiteral("NPNE"),
+                                   figures.NonByes / 2);
     writer_.label(QStringLiteral("Info1"), LineStartLeft, 20,
-                  figure(pair, QStringLiteral("N"), figures.N));
+                  figure(pair, QStringLiteral("N"), figures.players()));
     writer_.label(QStringLiteral("Info2"), LineStartLeft, 35,
-                  figure(pair, QStringLiteral("D"), figures.D));
+                  figure(pair, QStringLiteral("D"), figures.LineDimension));
     writer_.label(QStringLiteral("Info3"), LineStartLeft, 50, byes);
     writer_.label(QStringLiteral("Info4"), LineStartLeft, 65, round1);
     writer_.label(QStringLiteral("Info5"), LineStartLeft, 80, matches);
     writer_.label(QStringLiteral("Info6"), LineStartLeft, 95,
-                  figure(pair, QStringLiteral("QS"), figures.QS));
+                  figure(pair, QStringLiteral("QS"), figures.LineQualifiersOut));
     notes.setText(page_, byes + QLatin1Char('\n') + round1 + QLatin1Char('\n') + matches);
 
     const int top = LineStartTop;
-    state_.QualifiersIn = static_cast<std::int16_t>(figures.QE);
+    state_.QualifiersIn = static_cast<std::int16_t>(figures.LineQualifiersIn);
     const int last = roster(top);
-    state_.TotalPlayers = static_cast<std::int16_t>(figures.N);
-    state_.Dimension = static_cast<std::int16_t>(figures.D);
-    state_.QualifiersOut = static_cast<std::int16_t>(figures.QS);
+    state_.TotalPlayers = static_cast<std::int16_t>(figures.players());
+    state_.Dimension = static_cast<std::int16_t>(figures.LineDimension);
+    state_.QualifiersOut = static_cast<std::int16_t>(figures.LineQualifiersOut);
     const int below = top + 15 * last;
     figuresColumn(below);
     writer_.label(QStringLiteral("Info05"), FiguresLeft, below + 100,

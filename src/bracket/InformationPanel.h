@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PanelWriter.h"
+#include "core/LineStartFigures.h"
 
 #include <QString>
 
@@ -19,20 +20,10 @@ public:
     static constexpr int LineStartTop = 120;  // T0 of the line-start panel
     static constexpr int StaggeredTop = 90;   // T0 of the staggered-entry panel
 
-    // The figures the line-start wizard gives: N players (incoming qualifiers included),
-    // D entries, E byes, NE players of round 1, QS outgoing and QE incoming qualifiers.
-    struct LineStartFigures {
-        int N = 0;
-        int D = 0;
-        int E = 0;
-        int NE = 0;
-        int QS = 0;
-        int QE = 0;
-    };
-
     InformationPanel(Page& page, StaircaseState& state, const LineTally& tally, int seedCount);
 
-    // Also stores N, D, QS and QE in the state, for later redisplays and the report.
+    // The figures N, D, E, NE, QS and QE of the line-start wizard. Also stores N, D, QS
+    // and QE in the state, for later redisplays and the report.
     void LineStart(const LineStartFigures& figures, NotesBox& notes);
     void StaggeredEntry(int solutionNumber);
 

@@ -4,11 +4,11 @@
 #include "BracketPictures.h"
 #include "StaggeredOpening.h"
 
-#include "app/HostInterface.h"
-#include "app/ToolPictures.h"
+#include "core/HostInterface.h"
 #include "core/Prompter.h"
 #include "core/StaircaseState.h"
 #include "page/PageView.h"
+#include "widgets/ToolPictures.h"
 
 #include <QAction>
 #include <QMenu>
@@ -146,13 +146,12 @@ void TTableauPrevisualise::help() {
     prompter_.information(TableauPrevisualise::HelpText());
 }
 
-void TTableauPrevisualise::OpenLineStart(const InformationPanel::LineStartFigures& figures,
-                                         int seeds, bool acceptEnabled) {
+void TTableauPrevisualise::OpenLineStart(const LineStartFigures& figures, bool acceptEnabled) {
     BracketSettings& settings = logic_.settings();
     settings.Kind = BracketSettings::DrawKind::LineStart;
     settings.HideEmptyBranches = false;
     settings.EndBranches = false;
-    settings.SeedCount = seeds;
+    settings.SeedCount = figures.LineSeeds;
     SpeedButton1Accepter->setEnabled(acceptEnabled);
     logic_.OpenLineStart(figures);
 }

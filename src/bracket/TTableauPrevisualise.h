@@ -28,9 +28,9 @@ public:
                          BusyCursor& cursor, QWidget* parent = nullptr);
     ~TTableauPrevisualise() override;
 
-    // The line-start wizard's opening: empty branches shown, the figures of the wizard.
-    void OpenLineStart(const InformationPanel::LineStartFigures& figures, int seeds,
-                       bool acceptEnabled);
+    // The line-start wizard's opening: empty branches shown, the figures of the wizard,
+    // its seeds numbered.
+    void OpenLineStart(const LineStartFigures& figures, bool acceptEnabled);
     // The staircase view's opening, with the settings of StaggeredOpening.
     void OpenStaggered(const BracketSettings& settings, bool acceptEnabled);
     // Shows the view modally; true when it closed with "Accepter".

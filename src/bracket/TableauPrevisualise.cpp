@@ -6,8 +6,8 @@
 #include "LineTally.h"
 #include "PageScaling.h"
 
-#include "app/HostInterface.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/Prompter.h"
 #include "core/StaircaseState.h"
 #include "drawtable/RecordTable.h"
@@ -90,9 +90,8 @@ LineTally TableauPrevisualise::tally() {
     return table_ != nullptr ? LineTally::Of(*table_) : LineTally();
 }
 
-void TableauPrevisualise::LineStartPanel(const InformationPanel::LineStartFigures& figures) {
-    byes_ = figures.E;
-    roundOnePlayers_ = figures.NE;
+void TableauPrevisualise::LineStartPanel(const LineStartFigures& figures) {
+    lineStart_ = figures;
     panelTop_ = InformationPanel::LineStartTop;
     const LineTally lines = tally();
     InformationPanel(page_, state_, lines, settings_.SeedCount).LineStart(figures, notes_);
@@ -106,10 +105,21 @@ void TableauPrevisualise::StaggeredPanel() {
         .StaggeredEntry(settings_.SolutionNumber);
 }
 
-void TableauPrevisualise::OpenLineStart(const InformationPanel::LineStartFigures& figures) {
+// A redisplay shows the byes and the players of round 1 as the panel last showed them,
+// and the other figures as the state holds them now.
+LineStartFigures TableauPrevisualise::redisplayedFigures() const {
+    LineStartFigures figures = lineStart_;
+    figures.LineQualifiersIn = state_.QualifiersIn;
+    figures.GridPlayers = state_.TotalPlayers - state_.QualifiersIn;
+    figures.LineDimension = state_.Dimension;
+    figures.LineQualifiersOut = state_.QualifiersOut;
+    return figures;
+}
+
+void TableauPrevisualise::OpenLineStart(const LineStartFigures& figures) {
     const Page::Batch batch(page_);
-    state_.QualifiersOut = static_cast<std::int16_t>(figures.QS);
-    LayoutBracket(figures.D, true);
+    state_.QualifiersOut = static_cast<std::int16_t>(figures.LineQualifiersOut);
+    LayoutBracket(figures.LineDimension, true);
     LineStartPanel(figures);
 }
 
@@ -125,8 +135,7 @@ void TableauPrevisualise::FullRedisplay(bool reopen) {
     page_.clear();
     LayoutBracket(state_.Dimension, reopen);
     if (settings_.Kind == BracketSettings::DrawKind::LineStart) {
-        LineStartPanel({state_.TotalPlayers, state_.Dimension, byes_, roundOnePlayers_,
-                        state_.QualifiersOut, state_.QualifiersIn});
+        LineStartPanel(redisplayedFigures());
     } else {
         StaggeredPanel();
     }

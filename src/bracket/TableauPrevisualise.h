@@ -43,12 +43,12 @@ public:
     void LayoutBracket(int dimension, bool reopen);
     // The line-start panel; the byes and the players of round 1 are kept for later
     // redisplays, the other figures go into the state.
-    void LineStartPanel(const InformationPanel::LineStartFigures& figures);
+    void LineStartPanel(const LineStartFigures& figures);
     void StaggeredPanel();
     // The openings: the bracket laid out with the table reopened, then the panel. A
     // line-start draw's figures go into the state first, so that the layout shows the
     // lines of its own outgoing qualifiers rather than those of an earlier draw.
-    void OpenLineStart(const InformationPanel::LineStartFigures& figures);
+    void OpenLineStart(const LineStartFigures& figures);
     void OpenStaggered();
     // "Réafficher le tableau": the page rebuilt from the table, under the busy cursor.
     void FullRedisplay(bool reopen);
@@ -63,6 +63,7 @@ public:
 private:
     void addBanner();
     LineTally tally();
+    LineStartFigures redisplayedFigures() const;
 
     Page& page_;
     StaircaseState& state_;
@@ -75,6 +76,5 @@ private:
     std::unique_ptr<RecordTable> table_;
     NotesBox notes_;
     int panelTop_ = InformationPanel::StaggeredTop;
-    int byes_ = 0;
-    int roundOnePlayers_ = 0;
+    LineStartFigures lineStart_;  // the byes and the players of round 1 last shown
 };

@@ -3,8 +3,8 @@
 #include "CliOutput.h"
 #include "DrawTableJson.h"
 #include "InputCommand.h"
-#include "app/HostInterface.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationInput.h"
 #include "core/StaircaseState.h"
@@ -146,7 +146,7 @@ int TelDrawCommand::run(const QStringList& arguments) {
     wizard.Show();
     wizard.setBuildSkeleton(options.build);
     // The command line plays the bracket view: it closes it accepted or not.
-    wizard.Suivant([&](const LineStartWizardLogic::BracketRequest&) { return options.accept; });
+    wizard.Suivant([&](const LineStartFigures&, bool) { return options.accept; });
 
     return print(options, output, wizard.figures(), prompter.texts(), places);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TableNames.h"
+#include "core/HostInterface.h"
 
 #include <QString>
 
@@ -10,4 +11,9 @@ struct TableLocations {
     QString DataLocation;
     QString WorkingDirectory;
     QString HostTableName = TableNames::DefaultHost;
+
+    // Where the host interface keeps them.
+    static TableLocations Of(const HostInterface& host) {
+        return {host.DataLocation, host.WorkingDirectory, host.HostTableName};
+    }
 };

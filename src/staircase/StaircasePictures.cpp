@@ -1,6 +1,6 @@
 #include "StaircasePictures.h"
 
-#include "app/ToolPictures.h"
+#include "widgets/ToolPictures.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -3,13 +3,14 @@
 #include "SolutionAcceptance.h"
 #include "StaggeredSkeleton.h"
 #include "StaircasePictures.h"
-#include "app/HostInterface.h"
-#include "app/ToolPictures.h"
-#include "bracket/TTableauPrevisualise.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/Prompter.h"
+#include "drawtable/TableLocations.h"
 #include "drawtable/TableNames.h"
 #include "page/PageView.h"
+#include "widgets/ToolPictures.h"
+#include "widgets/WindowFactory.h"
 
 #include <QAction>
 #include <QFrame>
@@ -50,12 +51,13 @@ int KeyCode(int key) {
 TAfficheEscalierTabEchelonne::TAfficheEscalierTabEchelonne(const HostInterface& host,
                                                            StaircaseState& state,
                                                            Prompter& prompter, BusyCursor& cursor,
-                                                           QWidget* parent)
+                                                           WindowFactory& windows, QWidget* parent)
     : QDialog(parent),
       host_(host),
       state_(state),
       prompter_(prompter),
       cursor_(cursor),
+      windows_(windows),
       logic_(state, page_, cursor) {
     setObjectName(QStringLiteral("AfficheEscalierTabEchelonne"));
     setWindowTitle(QStringLiteral("Orvanel"));
@@ -225,7 +227,8 @@ void TAfficheEscalierTabEchelonne::refresh() {
 // The working table is opened and closed by each construction and copy, so closing the
 // window has no table left to close.
 void TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick() {
-    if (SolutionAcceptance::Accept(state_, logic_.TourCount, host_.Tables(), prompter_, cursor_)) {
+    if (SolutionAcceptance::Accept(state_, logic_.TourCount, TableLocations::Of(host_), prompter_,
+                                   cursor_)) {
         accept();
     }
 }
@@ -237,14 +240,13 @@ void TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick() {
 void TAfficheEscalierTabEchelonne::SpeedButton1SqueletteClick() {
     {
         BusyCursorScope wait(cursor_);
-        StaggeredSkeleton skeleton(state_, logic_.TourCount, host_.Tables(), prompter_);
+        StaggeredSkeleton skeleton(state_, logic_.TourCount, TableLocations::Of(host_), prompter_);
         if (!skeleton.TraiteSqueletteTableau()) {
             return;
         }
     }
-    if (TTableauPrevisualise::ShowStaggered(host_, state_, prompter_, cursor_,
-                                            logic_.CurrentSolution,
-                                            SpeedButton1Accepter->isEnabled(), this)) {
+    if (windows_.showStaggeredBracket(logic_.CurrentSolution, SpeedButton1Accepter->isEnabled(),
+                                      this)) {
         SpeedButton1AccepterClick();
     }
 }

@@ -13,6 +13,7 @@ class QAction;
 class QMenu;
 class QToolButton;
 class StaircaseState;
+class WindowFactory;
 
 // The staircase view: the stored solutions of a staggered-entry search, one at a time,
 // as a page of labels and lines under a bar of speed buttons. What it shows and which
@@ -24,8 +25,10 @@ class TAfficheEscalierTabEchelonne : public QDialog {
     Q_OBJECT
 
 public:
+    // The bracket view comes from the window factory.
     TAfficheEscalierTabEchelonne(const HostInterface& host, StaircaseState& state,
-                                 Prompter& prompter, BusyCursor& cursor, QWidget* parent = nullptr);
+                                 Prompter& prompter, BusyCursor& cursor, WindowFactory& windows,
+                                 QWidget* parent = nullptr);
 
     const StaircaseViewLogic& logic() const { return logic_; }
     static QString HelpText();
@@ -51,6 +54,7 @@ private:
     StaircaseState& state_;
     Prompter& prompter_;
     BusyCursor& cursor_;
+    WindowFactory& windows_;
     Page page_;
     StaircaseViewLogic logic_;
 

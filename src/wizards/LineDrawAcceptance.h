@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineStartFigures.h"
+#include "core/LineStartFigures.h"
 #include "drawtable/TableLocations.h"
 
 #include <QString>

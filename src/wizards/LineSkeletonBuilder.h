@@ -2,7 +2,7 @@
 
 #include "LineRoster.h"
 #include "LineSlots.h"
-#include "LineStartFigures.h"
+#include "core/LineStartFigures.h"
 #include "drawtable/TableLocations.h"
 
 #include <QList>

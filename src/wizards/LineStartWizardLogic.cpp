@@ -122,15 +122,8 @@ bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
         }
     }
     state_.FinalDraw = figures_.LineFinalDraw;
-    const BracketRequest request{figures_.LineDimension,
-                                 figures_.players(),
-                                 figures_.Byes,
-                                 figures_.NonByes,
-                                 figures_.LineQualifiersOut,
-                                 figures_.LineQualifiersIn,
-                                 figures_.LineSeeds,
-                                 places_.HostTableName != TableNames::StaggeredDraw};
-    if (showBracket(request)) {
+    const bool acceptEnabled = places_.HostTableName != TableNames::StaggeredDraw;
+    if (showBracket(figures_, acceptEnabled)) {
         LineDrawAcceptance::AcceptLineDraw(figures_, places_, prompter_);
     }
     return true;

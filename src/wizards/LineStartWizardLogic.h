@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineStartFigures.h"
+#include "core/LineStartFigures.h"
 #include "drawtable/TableLocations.h"
 
 #include <QString>
@@ -38,19 +38,9 @@ public:
         bool buildSkeleton = false;  // "Construire le squelette du tableau"
     };
 
-    // What the bracket view is opened with.
-    struct BracketRequest {
-        int dimension = 0;
-        int players = 0;
-        int byes = 0;
-        int nonByes = 0;
-        int qualifiersOut = 0;
-        int qualifiersIn = 0;
-        int seeds = 0;
-        bool acceptEnabled = false;
-    };
-    // Shows the bracket view modally; true when it closed with the draw accepted.
-    using BracketView = std::function<bool(const BracketRequest&)>;
+    // Shows the bracket view of the figures modally, its "Accepter" enabled or not; true
+    // when it closed with the draw accepted.
+    using BracketView = std::function<bool(const LineStartFigures& figures, bool acceptEnabled)>;
 
     // Creating the wizard clears the ranking rows; the caller then copies its own.
     LineStartWizardLogic(StaircaseState& state, Prompter& prompter, BusyCursor& cursor,

@@ -2,10 +2,11 @@
 
 #include "WizardControls.h"
 
-#include "app/EnterGrid.h"
-#include "app/HostInterface.h"
-#include "bracket/TTableauPrevisualise.h"
+#include "core/HostInterface.h"
 #include "core/Prompter.h"
+#include "drawtable/TableLocations.h"
+#include "widgets/EnterGrid.h"
+#include "widgets/WindowFactory.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -31,13 +32,12 @@ QString TOrvanelDepartLigne::HelpText() {
 }
 
 TOrvanelDepartLigne::TOrvanelDepartLigne(const HostInterface& host, StaircaseState& state,
-                                         Prompter& prompter, BusyCursor& cursor, QWidget* parent)
+                                         Prompter& prompter, BusyCursor& cursor,
+                                         WindowFactory& windows, QWidget* parent)
     : QDialog(parent),
-      host_(host),
-      state_(state),
       prompter_(prompter),
-      cursor_(cursor),
-      logic_(state, prompter, cursor, host.Tables(),
+      windows_(windows),
+      logic_(state, prompter, cursor, TableLocations::Of(host),
              host.InstallPath(QStringLiteral("ZECLASS.TXT"))) {
     setObjectName(QStringLiteral("TOrvanelDepartLigne"));
     setWindowTitle(Caption());
@@ -154,16 +154,8 @@ void TOrvanelDepartLigne::enterInGrid() {
 // "&Suivant" closes the wizard with OK whatever the command does: once the bracket view
 // has closed, and the acceptance is done, the main window is shown again.
 void TOrvanelDepartLigne::SuivantBtnClick() {
-    logic_.Suivant([this](const LineStartWizardLogic::BracketRequest& request) {
-        return showBracket(request);
+    logic_.Suivant([this](const LineStartFigures& figures, bool acceptEnabled) {
+        return windows_.showLineStartBracket(figures, acceptEnabled, this);
     });
     accept();
-}
-
-bool TOrvanelDepartLigne::showBracket(const LineStartWizardLogic::BracketRequest& request) {
-    TTableauPrevisualise view(host_, state_, prompter_, cursor_, this);
-    view.OpenLineStart({request.players, request.dimension, request.byes, request.nonByes,
-                        request.qualifiersOut, request.qualifiersIn},
-                       request.seeds, request.acceptEnabled);
-    return view.ShowModal();
 }

@@ -15,6 +15,7 @@ class QLabel;
 class QPushButton;
 class EnterGrid;
 class StaircaseState;
+class WindowFactory;
 
 // The line-start wizard: the players of each ranking in a grid, the figures of the draw
 // (dimension, byes, players of round 1), and "&Suivant", which prepares the table, builds
@@ -27,9 +28,10 @@ public:
     static QString Caption() { return QStringLiteral("Orvanel à départ en ligne"); }
     static QString HelpText();
 
-    // Creating the wizard clears the ranking rows of the state.
+    // Creating the wizard clears the ranking rows of the state. The bracket view comes
+    // from the window factory.
     TOrvanelDepartLigne(const HostInterface& host, StaircaseState& state, Prompter& prompter,
-                        BusyCursor& cursor, QWidget* parent = nullptr);
+                        BusyCursor& cursor, WindowFactory& windows, QWidget* parent = nullptr);
 
     void setOutgoingEdited(bool edited) override { logic_.setOutgoingEdited(edited); }
     void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) override;
@@ -48,12 +50,9 @@ private:
     void refresh();
     void enterInGrid();
     void SuivantBtnClick();
-    bool showBracket(const LineStartWizardLogic::BracketRequest& request);
 
-    const HostInterface& host_;
-    StaircaseState& state_;
     Prompter& prompter_;
-    BusyCursor& cursor_;
+    WindowFactory& windows_;
     LineStartWizardLogic logic_;
 
     EnterGrid* StringGrid1Effectif = nullptr;

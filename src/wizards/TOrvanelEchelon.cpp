@@ -3,10 +3,9 @@
 #include "WizardControls.h"
 
 #include "StaircaseSearch.h"
-#include "app/EnterGrid.h"
-#include "app/HostInterface.h"
 #include "core/Prompter.h"
-#include "staircase/TAfficheEscalierTabEchelonne.h"
+#include "widgets/EnterGrid.h"
+#include "widgets/WindowFactory.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,13 +56,11 @@ void setShown(bool shown, std::initializer_list<QWidget*> controls) {
 
 }  // namespace
 
-TOrvanelEchelon::TOrvanelEchelon(const HostInterface& host, StaircaseState& state,
-                                 Prompter& prompter, BusyCursor& cursor, QWidget* parent)
+TOrvanelEchelon::TOrvanelEchelon(StaircaseState& state, Prompter& prompter, BusyCursor& cursor,
+                                 WindowFactory& windows, QWidget* parent)
     : QDialog(parent),
-      host_(host),
-      state_(state),
       prompter_(prompter),
-      cursor_(cursor),
+      windows_(windows),
       folding_(prompter),
       logic_(state, folding_, cursor) {
     setObjectName(QStringLiteral("TOrvanelEchelon"));
@@ -291,8 +288,7 @@ void TOrvanelEchelon::SuivantBtnClick() {
 }
 
 void TOrvanelEchelon::ShowSolutions() {
-    TAfficheEscalierTabEchelonne view(host_, state_, prompter_, cursor_, this);
-    view.exec();
+    windows_.showStaircaseView(this);
 }
 
 // The program has no help file of its wizards: the wizard explains itself in a message.

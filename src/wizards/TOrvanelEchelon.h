@@ -9,13 +9,13 @@
 
 class BusyCursor;
 class EnterGrid;
-class HostInterface;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 class StaircaseState;
+class WindowFactory;
 
 // The staggered-entry wizard: the rankings and figures of the simulation, the last round
 // of a final draw, the inseparable couples and the search options, then the search and
@@ -26,8 +26,9 @@ class TOrvanelEchelon : public QDialog, public Wizard {
     Q_OBJECT
 
 public:
-    TOrvanelEchelon(const HostInterface& host, StaircaseState& state, Prompter& prompter,
-                    BusyCursor& cursor, QWidget* parent = nullptr);
+    // The staircase view comes from the window factory.
+    TOrvanelEchelon(StaircaseState& state, Prompter& prompter, BusyCursor& cursor,
+                    WindowFactory& windows, QWidget* parent = nullptr);
 
     void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) override;
     void showModal() override { exec(); }
@@ -50,10 +51,8 @@ private:
     void SuivantBtnClick();
     void ShowSolutions();
 
-    const HostInterface& host_;
-    StaircaseState& state_;
     Prompter& prompter_;
-    BusyCursor& cursor_;
+    WindowFactory& windows_;
     // The search's messages go through it: their repeats are folded.
     RepeatFoldingPrompter folding_;
     StaggeredWizardLogic logic_;

@@ -1,6 +1,6 @@
 #include "WizardControls.h"
 
-#include "app/EnterGrid.h"
+#include "widgets/EnterGrid.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

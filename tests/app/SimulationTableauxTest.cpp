@@ -1,5 +1,5 @@
-#include "app/HostInterface.h"
 #include "app/SimulationTableaux.h"
+#include "core/HostInterface.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
 #include "core/StaircaseState.h"

@@ -1,7 +1,7 @@
-#include "app/AppWizardFactory.h"
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
 #include "app/TDlgSimulationTableaux.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
 #include "core/StaircaseState.h"
@@ -72,7 +72,7 @@ protected:
     HostInterface host;
     StaircaseState state;
     ScriptedPrompter prompter;
-    AppWizardFactory wizards{host, state, prompter, BusyCursor::none()};
+    AppWindowFactory wizards{host, state, prompter, BusyCursor::none()};
     std::unique_ptr<TDlgSimulationTableaux> window;
 };
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/HostInterface.h"
 #include "bracket/BracketLayout.h"
 #include "bracket/FontSettings.h"
 #include "bracket/ItemKeys.h"
 #include "common/QtPrinters.h"
+#include "core/HostInterface.h"
 #include "core/StaircaseState.h"
 #include "drawtable/DrawLine.h"
 #include "drawtable/DrawLines.h"

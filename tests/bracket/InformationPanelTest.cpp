@@ -29,7 +29,7 @@ protected:
                     {6, named("", DrawLine::IncomingQualifier)}});
     }
 
-    void build(const InformationPanel::LineStartFigures& figures, int seeds = 0) {
+    void build(const LineStartFigures& figures, int seeds = 0) {
         RecordTable table(TableLayout::DrawLine(), dir_.path(), Draw);
         ASSERT_TRUE(table.Open());
         const LineTally tally = LineTally::Of(table);
@@ -50,7 +50,8 @@ protected:
 }  // namespace
 
 TEST_F(LineStartPanelTest, TheRosterStandsUnderTheFiguresAndCountsThePlacedLines) {
-    build({12, 16, 4, 8, 1, 0});
+    build(
+        {.GridPlayers = 12, .LineQualifiersOut = 1, .LineDimension = 16, .Byes = 4, .NonByes = 8});
     EXPECT_EQ(top("Effectif1"), 130);
     EXPECT_EQ(top("Effectif2"), 145);
     EXPECT_EQ(top("Effectif3"), 160);
@@ -77,7 +78,13 @@ TEST_F(LineStartPanelTest, TheRosterStandsUnderTheFiguresAndCountsThePlacedLines
 
 TEST_F(LineStartPanelTest, TheFiguresOfTheWizardAreShownAndKeptInTheState) {
     state_.Couples = 2;
-    build({12, 16, 4, 8, 1, 2}, 4);
+    build({.GridPlayers = 10,
+           .LineQualifiersIn = 2,
+           .LineQualifiersOut = 1,
+           .LineDimension = 16,
+           .Byes = 4,
+           .NonByes = 8},
+          4);
     EXPECT_EQ(text("Info1"), QStringLiteral("N = 12"));
     EXPECT_EQ(text("Info2"), QStringLiteral("D = 16"));
     EXPECT_EQ(text("Info3"), QStringLiteral("E = D - N =  4"));
@@ -104,7 +111,8 @@ TEST_F(LineStartPanelTest, TheFiguresOfTheWizardAreShownAndKeptInTheState) {
 
 TEST_F(LineStartPanelTest, AFinalDrawNamesTheRoundItsPlayersReach) {
     state_.FinalDraw = true;
-    build({12, 16, 4, 8, 16, 0});
+    build(
+        {.GridPlayers = 12, .LineQualifiersOut = 16, .LineDimension = 16, .Byes = 4, .NonByes = 8});
     EXPECT_EQ(text("Info02"), QStringLiteral("Joueurs en 1/16 finale"));
     EXPECT_EQ(left("Info02"), 590);
     EXPECT_EQ(InformationPanel::LastRoundLabel(true, 0), QStringLiteral("Tableau final"));

@@ -26,7 +26,13 @@ protected:
         writeTable(QStringLiteral("Tmpaaaa2.db"), 8, {{3, lineOf(DrawLine::Seed, "15", 1)}});
         view_ =
             std::make_unique<TTableauPrevisualise>(host_, state_, prompter_, BusyCursor::none());
-        view_->OpenLineStart({6, 8, 2, 4, 1, 0}, 1, true);
+        view_->OpenLineStart({.GridPlayers = 6,
+                              .LineQualifiersOut = 1,
+                              .LineSeeds = 1,
+                              .LineDimension = 8,
+                              .Byes = 2,
+                              .NonByes = 4},
+                             true);
     }
 
     QAction* action(const char* name) const {

@@ -33,7 +33,11 @@ protected:
         view_->settings().Kind = BracketSettings::DrawKind::LineStart;
         view_->settings().HideEmptyBranches = false;
         view_->LayoutBracket(8, true);
-        view_->LineStartPanel({6, 8, 2, 4, 1, 0});
+        view_->LineStartPanel({.GridPlayers = 6,
+                               .LineQualifiersOut = 1,
+                               .LineDimension = 8,
+                               .Byes = 2,
+                               .NonByes = 4});
     }
 
     const PageItem& at(const QString& name) const {

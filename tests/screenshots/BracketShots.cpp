@@ -1,9 +1,10 @@
 #include "BracketShots.h"
 
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
 #include "bracket/StaggeredOpening.h"
 #include "bracket/TTableauPrevisualise.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
@@ -71,12 +72,10 @@ bool lineStart(const QString& dataDirectory, const QString& path, const SaveWind
     wizard.Init(qualifiersIn, qualifiersOut, seeds, 0);
     wizard.setBuildSkeleton(true);
     bool saved = false;
-    wizard.Suivant([&](const LineStartWizardLogic::BracketRequest& request) {
+    wizard.Suivant([&](const LineStartFigures& figures, bool acceptEnabled) {
         TTableauPrevisualise view(scratch.host, scratch.state, scratch.prompter,
                                   BusyCursor::none());
-        view.OpenLineStart({request.players, request.dimension, request.byes, request.nonByes,
-                            request.qualifiersOut, request.qualifiersIn},
-                           request.seeds, request.acceptEnabled);
+        view.OpenLineStart(figures, acceptEnabled);
         saved = save(view, path);
         return false;
     });
@@ -88,7 +87,9 @@ bool lineStartWizard(const QString& dataDirectory, const QString& path, const Sa
                      const QStringList& rankings, const QList<int>& counts) {
     Scratch scratch(dataDirectory);
     // As the main window hands over: the wizard is created, then given the rows.
-    TOrvanelDepartLigne wizard(scratch.host, scratch.state, scratch.prompter, BusyCursor::none());
+    AppWindowFactory windows(scratch.host, scratch.state, scratch.prompter, BusyCursor::none());
+    TOrvanelDepartLigne wizard(scratch.host, scratch.state, scratch.prompter, BusyCursor::none(),
+                               windows);
     for (int row = 1; row <= rankings.size(); ++row) {
         scratch.state.Rankings[row] = {rankings[row - 1], counts[row - 1], 0};
     }

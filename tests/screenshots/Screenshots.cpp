@@ -5,10 +5,10 @@
 #include "BracketShots.h"
 #include "StaircaseShots.h"
 
-#include "app/AppWizardFactory.h"
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
 #include "app/TDlgSimulationTableaux.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     // The working tables go to the scratch folder too, not to the current directory.
     host.DataLocation = work.path();
     StaircaseState state;
-    AppWizardFactory wizards(host, state, prompter, BusyCursor::none());
+    AppWindowFactory wizards(host, state, prompter, BusyCursor::none());
     TDlgSimulationTableaux main(host, state, prompter, wizards);
     bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
     main.hide();

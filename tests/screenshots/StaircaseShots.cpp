@@ -1,7 +1,8 @@
 #include "StaircaseShots.h"
 
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
 #include "wizards/TOrvanelEchelon.h"
@@ -21,7 +22,8 @@ bool takeStaircaseShots(const QDir& output, const SaveWindow& save) {
     StaircaseState state;
     ScriptedPrompter prompter;
     // A club tournament from NC to 15/2: 96 players, 6 qualifiers in, 8 out, 8 seeds.
-    TOrvanelEchelon wizard(host, state, prompter, BusyCursor::none());
+    AppWindowFactory windows(host, state, prompter, BusyCursor::none());
+    TOrvanelEchelon wizard(state, prompter, BusyCursor::none(), windows);
     const std::pair<const char*, int> rankings[] = {
         {"15/2", 2}, {"15/3", 3}, {"15/4", 4},  {"15/5", 6},  {"30", 5},  {"30/1", 8},
         {"30/2", 9}, {"30/3", 7}, {"30/4", 10}, {"30/5", 14}, {"40", 12}, {"NC", 16}};

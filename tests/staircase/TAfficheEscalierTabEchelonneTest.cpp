@@ -9,7 +9,8 @@
 
 #include "bracket/TTableauPrevisualise.h"
 
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
+#include "core/HostInterface.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,7 +55,7 @@ protected:
 
     TAfficheEscalierTabEchelonne& shown() {
         window = std::make_unique<TAfficheEscalierTabEchelonne>(host, state, prompter,
-                                                                BusyCursor::none());
+                                                                BusyCursor::none(), windows);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return *window;
@@ -105,6 +106,7 @@ protected:
     HostInterface host;
     StaircaseState state;
     ScriptedPrompter prompter;
+    AppWindowFactory windows{host, state, prompter, BusyCursor::none()};
     std::unique_ptr<TAfficheEscalierTabEchelonne> window;
 };
 

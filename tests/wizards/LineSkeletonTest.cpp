@@ -146,7 +146,7 @@ TEST_F(LineSkeleton, ADrawOf1024IsBuiltAndOneOf2048IsRefused) {
                                           "l'Orvanel"),
                            QStringLiteral("Nombre d'entrée du tableau supérieure aux capacités "
                                           "acceptées 1024")}));
-    EXPECT_EQ(request_.dimension, 2048);  // the bracket view still opens
+    EXPECT_EQ(shown_.LineDimension, 2048);  // the bracket view still opens
 }
 
 // Three qualifiers, ten players: the section draw of twelve puts two players on byes in

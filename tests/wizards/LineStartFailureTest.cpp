@@ -26,7 +26,7 @@ protected:
     bool nextShowing(bool build, bool accept, const std::function<void()>& inView = {}) {
         wizard_->setBuildSkeleton(build);
         shown_ = false;
-        return wizard_->Suivant([&](const LineStartWizardLogic::BracketRequest&) {
+        return wizard_->Suivant([&](const LineStartFigures&, bool) {
             shown_ = true;
             if (inView) {
                 inView();

@@ -45,8 +45,9 @@ protected:
     // "&Suivant" with the box ticked or not; the bracket view answers `accept`.
     bool next(bool build, bool accept = false) {
         wizard_->setBuildSkeleton(build);
-        return wizard_->Suivant([&](const LineStartWizardLogic::BracketRequest& request) {
-            request_ = request;
+        return wizard_->Suivant([&](const LineStartFigures& figures, bool acceptEnabled) {
+            shown_ = figures;
+            acceptEnabled_ = acceptEnabled;
             return accept;
         });
     }
@@ -85,5 +86,7 @@ protected:
     StaircaseState state_;
     ScriptedPrompter prompter_;
     std::unique_ptr<LineStartWizardLogic> wizard_;
-    LineStartWizardLogic::BracketRequest request_;
+    // What the bracket view was opened with.
+    LineStartFigures shown_;
+    bool acceptEnabled_ = false;
 };

@@ -64,9 +64,9 @@ TEST_F(LineStartWizard, OneOutgoingQualifierLeavesFromTheLastLine) {
     EXPECT_EQ(lines().size(), 31u);
     EXPECT_EQ(wizard_->figures().PowerDimension, 16);
     EXPECT_FALSE(state_.FinalDraw);
-    EXPECT_EQ(request_.dimension, 16);
-    EXPECT_EQ(request_.players, 12);
-    EXPECT_TRUE(request_.acceptEnabled);
+    EXPECT_EQ(shown_.LineDimension, 16);
+    EXPECT_EQ(shown_.players(), 12);
+    EXPECT_TRUE(acceptEnabled_);
 }
 
 TEST_F(LineStartWizard, FourOutgoingQualifiersLeaveFromTheThirdRound) {
@@ -112,5 +112,5 @@ TEST_F(LineStartWizard, AcceptIsOfferedOnlyWhenTheHostTableIsNotTheStaggeredOne)
     state_.Rankings[1] = {QStringLiteral("15"), 3, 0};
     wizard_->Init(0, 1, 0, 0);
     ASSERT_TRUE(next(false));
-    EXPECT_FALSE(request_.acceptEnabled);
+    EXPECT_FALSE(acceptEnabled_);
 }

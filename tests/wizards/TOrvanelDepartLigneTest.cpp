@@ -1,8 +1,9 @@
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
 #include "bracket/ItemKeys.h"
 #include "bracket/TTableauPrevisualise.h"
 #include "common/QtPrinters.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
 #include "wizards/TOrvanelDepartLigne.h"
@@ -35,8 +36,8 @@ protected:
     // A wizard as the main window opens it: created, given its rows, started, shown.
     TOrvanelDepartLigne& open(std::initializer_list<std::pair<const char*, int>> rows,
                               int qualifiersOut, int seeds = 0) {
-        wizard_ =
-            std::make_unique<TOrvanelDepartLigne>(host_, state_, prompter_, BusyCursor::none());
+        wizard_ = std::make_unique<TOrvanelDepartLigne>(host_, state_, prompter_,
+                                                        BusyCursor::none(), windows_);
         int row = 1;
         for (const auto& [name, count] : rows) {
             state_.Rankings[row++] = {QString::fromUtf8(name), count, 0};
@@ -71,6 +72,7 @@ protected:
     HostInterface host_;
     StaircaseState state_;
     ScriptedPrompter prompter_;
+    AppWindowFactory windows_{host_, state_, prompter_, BusyCursor::none()};
     std::unique_ptr<TOrvanelDepartLigne> wizard_;
 };
 

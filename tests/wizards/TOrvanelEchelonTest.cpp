@@ -1,10 +1,11 @@
-#include "app/EnterGrid.h"
-#include "app/HostInterface.h"
+#include "app/AppWindowFactory.h"
 #include "common/FindControl.h"
 #include "core/BusyCursor.h"
+#include "core/HostInterface.h"
 #include "core/RepeatFoldingPrompter.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
+#include "widgets/EnterGrid.h"
 #include "wizards/TOrvanelEchelon.h"
 
 #include <QApplication>
@@ -46,7 +47,7 @@ protected:
 
     // The main window's hand-over: the wizard created, the rows copied, Init, shown.
     TOrvanelEchelon& shown(Rows rows, int qualifiersIn, int qualifiersOut, int seeds = 0) {
-        wizard = std::make_unique<TOrvanelEchelon>(host, state, prompter, BusyCursor::none());
+        wizard = std::make_unique<TOrvanelEchelon>(state, prompter, BusyCursor::none(), windows);
         int row = 1;
         for (const auto& [name, count] : rows) {
             state.Rankings[row++] = {QString::fromUtf8(name), count, 0};
@@ -90,6 +91,7 @@ protected:
     HostInterface host;
     StaircaseState state;
     ScriptedPrompter prompter;
+    AppWindowFactory windows{host, state, prompter, BusyCursor::none()};
     std::unique_ptr<TOrvanelEchelon> wizard;
     int viewsOpened = 0;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "drawtable/TableLocations.h"
-
 #include <QString>
 
 // What a tournament-management host would provide, filled by the program itself when it
@@ -25,8 +23,6 @@ public:
 
     // The path of a file or folder of the program's directory ("ZECLASS.TXT", "WDBASE").
     QString InstallPath(const QString& name) const;
-    // Where the working tables and the host's draw table are.
-    TableLocations Tables() const { return {DataLocation, WorkingDirectory, HostTableName}; }
 
     QString InstallDirectory;
     QString WorkingDirectory;  // autosave file and host draw table

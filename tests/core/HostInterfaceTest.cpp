@@ -1,4 +1,4 @@
-#include "app/HostInterface.h"
+#include "core/HostInterface.h"
 
 #include <QDir>
 #include <QFile>
