@@ -1,0 +1,118 @@
+#include "IniFile.h"
+
+#include "core/Cp1252.h"
+#include "core/FileErrorText.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <SimpleIni.h>
+
+#include <string>
+
+struct IniFile::Data {
+    Data() {
+        ini.SetUnicode(false);  // raw bytes: they are Windows-1252
+        ini.SetMultiKey(false);
+        ini.SetMultiLine(false);
+        ini.SetSpaces(false);  // "key=value", as Windows writes them
+    }
+    CSimpleIniA ini;
+};
+
+namespace {
+
+QString decode(const char* text) {
+    return Cp1252::decode(QByteArray(text));
+}
+
+// The entries of a section or of the file, in the order they were read or added.
+QList<CSimpleIniA::Entry> inFileOrder(CSimpleIniA::TNamesDepend names) {
+    names.sort(CSimpleIniA::Entry::LoadOrder());
+    return QList<CSimpleIniA::Entry>(names.begin(), names.end());
+}
+
+}  // namespace
+
+IniFile::IniFile() : data_(std::make_unique<Data>()) {}
+IniFile::~IniFile() = default;
+IniFile::IniFile(IniFile&&) noexcept = default;
+IniFile& IniFile::operator=(IniFile&&) noexcept = default;
+
+IniFile IniFile::Load(const QString& path) {
+    IniFile file;
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return file;
+    }
+    const QByteArray bytes = source.readAll();
+    if (file.data_->ini.LoadData(bytes.constData(), static_cast<std::size_t>(bytes.size())) < 0) {
+        file.data_ = std::make_unique<Data>();
+    }
+    return file;
+}
+
+std::optional<QString> IniFile::value(const QString& section, const QString& key) const {
+    const char* found = data_->ini.GetValue(Cp1252::encode(section).constData(),
+                                            Cp1252::encode(key).constData(), nullptr);
+    if (found == nullptr) {
+        return std::nullopt;
+    }
+    return decode(found);
+}
+
+QString IniFile::value(const QString& section, const QString& key, const QString& fallback) const {
+    return value(section, key).value_or(fallback);
+}
+
+void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
+    data_->ini.SetValue(Cp1252::encode(section).constData(), Cp1252::encode(key).constData(),
+                        Cp1252::encode(value).constData());
+}
+
+void IniFile::removeKey(const QString& section, const QString& key) {
+    data_->ini.Delete(Cp1252::encode(section).constData(), Cp1252::encode(key).constData());
+}
+
+void IniFile::removeSection(const QString& section) {
+    data_->ini.Delete(Cp1252::encode(section).constData(), nullptr);
+}
+
+QList<IniFile::Section> IniFile::sections() const {
+    CSimpleIniA::TNamesDepend names;
+    data_->ini.GetAllSections(names);
+    QList<Section> result;
+    for (const CSimpleIniA::Entry& section : inFileOrder(names)) {
+        Section entry{decode(section.pItem), {}};
+        CSimpleIniA::TNamesDepend keys;
+        data_->ini.GetAllKeys(section.pItem, keys);
+        for (const CSimpleIniA::Entry& key : inFileOrder(keys)) {
+            entry.keys.append(
+                {decode(key.pItem), decode(data_->ini.GetValue(section.pItem, key.pItem, ""))});
+        }
+        result.append(entry);
+    }
+    return result;
+}
+
+std::optional<QString> IniFile::save(const QString& path) const {
+    std::string text;
+    if (data_->ini.Save(text) < 0) {
+        return QStringLiteral("ressources insuffisantes");
+    }
+    QByteArray bytes = QByteArray::fromStdString(text);
+    bytes.replace("\r\n", "\n");
+    bytes.replace("\n", "\r\n");
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        return QStringLiteral("le dossier \"%1\" ne peut pas être créé")
+            .arg(QDir::toNativeSeparators(info.absolutePath()));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        return FileErrorText::describe(file);
+    }
+    return std::nullopt;
+}
