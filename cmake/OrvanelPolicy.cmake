@@ -8,3 +8,8 @@ endif()
 target_compile_definitions(orvanel_policy INTERFACE
     QT_NO_CAST_FROM_ASCII
     QT_NO_CONTEXTLESS_CONNECT)
+
+# The generated configuration header, OrvanelConfig.h.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/OrvanelConfig.h.in
+    ${PROJECT_BINARY_DIR}/generated/OrvanelConfig.h)
+target_include_directories(orvanel_policy INTERFACE ${PROJECT_BINARY_DIR}/generated)
