@@ -18,7 +18,7 @@ int CliOutput::result(const QJsonObject& object, const QStringList& lines) {
     } else {
         write(stdout, lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     }
-    return 0;
+    return Done;
 }
 
 int CliOutput::failure(const QString& text) {
@@ -28,5 +28,17 @@ int CliOutput::failure(const QString& text) {
     } else {
         write(stderr, text + QLatin1Char('\n'));
     }
-    return 1;
+    return Failed;
+}
+
+int CliOutput::usageError(const QString& text, const QString& usage) {
+    failure(text);
+    if (!json_) {
+        write(stderr, usage + QLatin1Char('\n'));
+    }
+    return UsageError;
+}
+
+void CliOutput::print(const QString& text) {
+    write(stdout, text);
 }

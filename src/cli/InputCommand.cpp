@@ -1,5 +1,6 @@
 #include "InputCommand.h"
 
+#include "CliCall.h"
 #include "CliOutput.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
@@ -51,18 +52,26 @@ QJsonObject InputCommand::toJson(const SimulationInput& input) {
                        {QStringLiteral("drawTypeName"), drawTypeName(input.DrawType)}};
 }
 
-int InputCommand::run(const QStringList& arguments) {
-    QStringList files = arguments;
-    const bool json = files.removeAll(QStringLiteral("--json")) > 0;
-    CliOutput output(json);
-    if (files.size() != 1) {
-        return output.failure(QStringLiteral("Usage : orvanel-cli input FICHIER [--json]"));
-    }
+QString InputCommand::summary() const {
+    return QStringLiteral("ce que contient un fichier de simulation, ou son erreur");
+}
+
+CliCommand::Argument InputCommand::InputFile() {
+    return {QStringLiteral("FICHIER"),
+            QStringLiteral("le fichier de simulation (.txt) : classements, effectifs et figures "
+                           "du tableau, tel que la fenêtre principale l'enregistre")};
+}
+
+QList<CliCommand::Argument> InputCommand::arguments() const {
+    return {InputFile()};
+}
+
+int InputCommand::run(CliCall& call) {
     SimulationInput input;
-    if (const std::optional<int> failed = load(files.first(), input, output)) {
+    if (const std::optional<int> failed = load(call.argument(0), input, call.output())) {
         return *failed;
     }
-    return output.result(toJson(input), toText(input));
+    return call.output().result(toJson(input), toText(input));
 }
 
 std::optional<int> InputCommand::load(const QString& path, SimulationInput& input,

@@ -1,19 +1,26 @@
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QJsonObject>
-#include <QStringList>
 
 #include <optional>
 
 class CliOutput;
 struct SimulationInput;
 
-// "orvanel-cli input FILE [--json]": what a simulation input file holds.
-class InputCommand {
+// "orvanel-cli input FICHIER": what a simulation input file holds.
+class InputCommand : public CliCommand {
 public:
-    static int run(const QStringList& arguments);
+    QString name() const override { return QStringLiteral("input"); }
+    QString summary() const override;
+    QList<Argument> arguments() const override;
+    int run(CliCall& call) override;
+
     static QJsonObject toJson(const SimulationInput& input);
     // Reads a simulation input file; on failure the failure is written and its exit
     // status returned.
     static std::optional<int> load(const QString& path, SimulationInput& input, CliOutput& output);
+    // The simulation input file, as the commands that read one declare it.
+    static Argument InputFile();
 };

@@ -1,89 +1,67 @@
 #include "SolveCommand.h"
 
+#include "CliCall.h"
 #include "CliOutput.h"
 #include "InputCommand.h"
 #include "SolveReport.h"
 #include "SolveSession.h"
-#include "core/IntegerText.h"
 #include "core/SimulationInput.h"
 
 #include <QTemporaryDir>
 
 #include <optional>
 
-SolveCommand::Parsed SolveCommand::parse(QStringList arguments, const QString& usage) {
-    Parsed parsed;
-    const auto value = [&arguments, &parsed](const QString& option) -> std::optional<int> {
-        if (arguments.isEmpty()) {
-            parsed.error = QStringLiteral("Il manque la valeur de %1.").arg(option);
-            return std::nullopt;
-        }
-        const QString text = arguments.takeFirst();
-        const auto number = IntegerText::toInt(text);
-        if (!number) {
-            parsed.error = IntegerText::conversionError(text);
-        }
-        return number;
-    };
-    while (!arguments.isEmpty() && parsed.error.isEmpty()) {
-        const QString argument = arguments.takeFirst();
-        if (argument == QLatin1String("--max-tours")) {
-            const auto tours = value(argument);
-            if (tours && (*tours < 4 || *tours > 9)) {
-                parsed.error = QStringLiteral("Le nombre de tours doit être compris entre 4 et 9.");
-            } else if (tours) {
-                parsed.options.maxTours = *tours;
-            }
-        } else if (argument == QLatin1String("--last-round")) {
-            const auto item = value(argument);
-            if (item && (*item < 0 || *item > 5)) {
-                parsed.error = QStringLiteral(
-                    "Le dernier tour est un numéro de 0 (Finale) à 5 (1/32 finale).");
-            } else if (item) {
-                parsed.options.lastRound = *item;
-            }
-        } else if (argument == QLatin1String("--couples")) {
-            parsed.options.couples = value(argument);
-        } else if (argument == QLatin1String("--other-solutions")) {
-            parsed.options.otherSolutions = true;
-        } else if (argument == QLatin1String("--keep-spread")) {
-            parsed.options.keepSpread = true;
-        } else if (!argument.startsWith(QLatin1String("--")) && parsed.file.isEmpty()) {
-            parsed.file = argument;
-        } else {
-            parsed.error = QStringLiteral("Usage :\n") + usage;
-        }
-    }
-    if (parsed.error.isEmpty() && parsed.file.isEmpty()) {
-        parsed.error = QStringLiteral("Usage :\n") + usage;
-    }
-    return parsed;
+QString SolveCommand::summary() const {
+    return QStringLiteral("les escaliers d'un tableau à entrée échelonnée");
 }
 
-QString SolveCommand::usage() {
+QString SolveCommand::details() const {
     return QStringLiteral(
-        "  solve FICHIER [--max-tours N] [--other-solutions] [--keep-spread]\n"
-        "        [--last-round I] [--couples C] [--json]\n"
-        "      les escaliers d'un tableau à entrée échelonnée : ce que font \"&Suivant\" de\n"
-        "      la fenêtre principale puis de l'assistant, et l'affichage des solutions.\n"
-        "      N : tours au maximum, de 4 à 9 (5 par défaut) ; --other-solutions coche\n"
-        "      \"Recherche autres solutions\" ; --keep-spread décoche \"Supprime class.plus 2\n"
-        "      tours\" ; I : dernier tour d'un tableau final, de 0 (Finale) à 5 (1/32\n"
-        "      finale) ; C : couples indissociables. La sauvegarde automatique de la saisie\n"
-        "      (tmpSauve.txt) est écrite dans un dossier de travail temporaire, jamais dans\n"
-        "      le dossier courant.");
+        "Ce que font \"&Suivant\" de la fenêtre principale puis de l'assistant, et "
+        "l'affichage des solutions : la recherche, ses solutions et l'évaluation de chaque "
+        "solution que l'affichage garde. La sauvegarde automatique de la saisie "
+        "(tmpSauve.txt) est écrite dans un dossier de travail temporaire, jamais dans le "
+        "dossier courant.");
 }
 
-int SolveCommand::run(const QStringList& arguments) {
-    QStringList rest = arguments;
-    const bool json = rest.removeAll(QStringLiteral("--json")) > 0;
-    CliOutput output(json);
-    const Parsed parsed = parse(rest, usage());
-    if (!parsed.error.isEmpty()) {
-        return output.failure(parsed.error);
-    }
+QList<CliCommand::Argument> SolveCommand::arguments() const {
+    return {InputCommand::InputFile()};
+}
+
+QList<CliOption> SolveCommand::SearchOptions() {
+    return {
+        CliOption::Integer(QStringLiteral("max-tours"), QStringLiteral("N"),
+                           QStringLiteral("tours au maximum, de 4 à 9 (5 par défaut)"))
+            .within(4, 9, QStringLiteral("Le nombre de tours doit être compris entre 4 et 9.")),
+        CliOption::Switch(QStringLiteral("other-solutions"),
+                          QStringLiteral("coche \"Recherche autres solutions\"")),
+        CliOption::Switch(QStringLiteral("keep-spread"),
+                          QStringLiteral("décoche \"Supprime class.plus 2 tours\"")),
+        CliOption::Integer(QStringLiteral("last-round"), QStringLiteral("I"),
+                           QStringLiteral("dernier tour d'un tableau final, de 0 (Finale) à 5 "
+                                          "(1/32 finale)"))
+            .within(0, 5,
+                    QStringLiteral("Le dernier tour est un numéro de 0 (Finale) à 5 (1/32 "
+                                   "finale).")),
+        CliOption::Integer(QStringLiteral("couples"), QStringLiteral("C"),
+                           QStringLiteral("couples indissociables")),
+    };
+}
+
+SolveSession::Options SolveCommand::Search(const CliCall& call) {
+    SolveSession::Options options;
+    options.maxTours = call.integer(QStringLiteral("max-tours")).value_or(options.maxTours);
+    options.otherSolutions = call.isSet(QStringLiteral("other-solutions"));
+    options.keepSpread = call.isSet(QStringLiteral("keep-spread"));
+    options.lastRound = call.integer(QStringLiteral("last-round"));
+    options.couples = call.integer(QStringLiteral("couples"));
+    return options;
+}
+
+int SolveCommand::run(CliCall& call) {
+    CliOutput& output = call.output();
     SimulationInput input;
-    if (const std::optional<int> failed = InputCommand::load(parsed.file, input, output)) {
+    if (const std::optional<int> failed = InputCommand::load(call.argument(0), input, output)) {
         return *failed;
     }
     // The main window saves a valid input as the autosave file of its working directory;
@@ -94,7 +72,7 @@ int SolveCommand::run(const QStringList& arguments) {
             QStringLiteral("Impossible de créer un dossier de travail temporaire."));
     }
     SolveSession session;
-    if (!session.Run(input, parsed.options, working.path())) {
+    if (!session.Run(input, Search(call), working.path())) {
         return output.failure(session.failure());
     }
     return output.result(SolveReport::toJson(session), SolveReport::toText(session));

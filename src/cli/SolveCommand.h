@@ -1,23 +1,20 @@
 #pragma once
 
+#include "CliCommand.h"
 #include "SolveSession.h"
 
-#include <QStringList>
-
-// "orvanel-cli solve FILE [--max-tours N] [--other-solutions] [--keep-spread]
-// [--last-round I] [--couples C] [--json]": the staircases of a staggered-entry draw.
-class SolveCommand {
+// "orvanel-cli solve FICHIER [--max-tours N] [--other-solutions] [--keep-spread]
+// [--last-round I] [--couples C]": the staircases of a staggered-entry draw.
+class SolveCommand : public CliCommand {
 public:
-    // The input file and the search options of a command line; error holds the French
-    // reason (or the usage) when the words do not make such a line.
-    struct Parsed {
-        QString file;
-        SolveSession::Options options;
-        QString error;
-    };
+    QString name() const override { return QStringLiteral("solve"); }
+    QString summary() const override;
+    QString details() const override;
+    QList<Argument> arguments() const override;
+    QList<CliOption> options() const override { return SearchOptions(); }
+    int run(CliCall& call) override;
 
-    static int run(const QStringList& arguments);
-    static QString usage();
-    // Reads the file and the search options; usage is what an unknown word shows.
-    static Parsed parse(QStringList arguments, const QString& usage);
+    // The options of the search, which tee-skeleton takes too, and their values.
+    static QList<CliOption> SearchOptions();
+    static SolveSession::Options Search(const CliCall& call);
 };

@@ -1,12 +1,12 @@
 #include "TeeSkeletonCommand.h"
 
+#include "CliCall.h"
 #include "CliOutput.h"
 #include "DrawTableJson.h"
 #include "InputCommand.h"
 #include "SolveCommand.h"
 #include "SolveSession.h"
 #include "core/BusyCursor.h"
-#include "core/IntegerText.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationInput.h"
 #include "drawtable/TableLocations.h"
@@ -21,68 +21,55 @@
 
 #include <optional>
 
-namespace {
-
-// Takes "option value" out of the arguments; false when the value is missing.
-bool takeValue(QStringList& arguments, const QString& option, QString& value) {
-    const qsizetype at = arguments.indexOf(option);
-    if (at < 0) {
-        return true;
-    }
-    if (at + 1 >= arguments.size()) {
-        return false;
-    }
-    value = arguments.takeAt(at + 1);
-    arguments.removeAt(at);
-    return true;
+QString TeeSkeletonCommand::summary() const {
+    return QStringLiteral("le squelette d'un tableau à entrée échelonnée");
 }
 
-}  // namespace
-
-QString TeeSkeletonCommand::usage() {
+QString TeeSkeletonCommand::details() const {
     return QStringLiteral(
-        "  tee-skeleton FICHIER --solution K [les options de solve] [--data DOSSIER] [--json]\n"
-        "      le squelette d'un tableau à entrée échelonnée : la recherche de solve, puis la\n"
-        "      solution K de l'affichage (après le retrait des solutions incorrectes ; 1 pour\n"
-        "      une solution directe) construite dans \"Tmpaaaa.db\" du dossier DOSSIER (par\n"
-        "      défaut un dossier temporaire, effacé à la fin). Les messages sont ceux de la\n"
-        "      construction.");
+        "La recherche de solve, puis la solution K de l'affichage (après le retrait des "
+        "solutions incorrectes ; 1 pour une solution directe) construite dans \"Tmpaaaa.db\" "
+        "du dossier DOSSIER. Les messages sont ceux de la construction.");
 }
 
-int TeeSkeletonCommand::run(const QStringList& arguments) {
-    QStringList rest = arguments;
-    CliOutput output(rest.removeAll(QStringLiteral("--json")) > 0);
-    QString solutionText;
-    QString data;
-    if (!takeValue(rest, QStringLiteral("--solution"), solutionText) ||
-        !takeValue(rest, QStringLiteral("--data"), data) || solutionText.isEmpty()) {
-        return output.failure(QStringLiteral("Usage :\n") + usage());
-    }
-    const std::optional<int> solution = IntegerText::toInt(solutionText);
-    if (!solution) {
-        return output.failure(IntegerText::conversionError(solutionText));
-    }
-    const SolveCommand::Parsed parsed = SolveCommand::parse(rest, usage());
-    if (!parsed.error.isEmpty()) {
-        return output.failure(parsed.error);
-    }
+QList<CliCommand::Argument> TeeSkeletonCommand::arguments() const {
+    return {InputCommand::InputFile()};
+}
+
+QList<CliOption> TeeSkeletonCommand::options() const {
+    return QList<CliOption>{
+               CliOption::Integer(QStringLiteral("solution"), QStringLiteral("K"),
+                                  QStringLiteral("la solution de l'affichage à construire"))
+                   .mandatory(),
+               CliOption::Value(QStringLiteral("data"), QStringLiteral("DOSSIER"),
+                                QStringLiteral("dossier des tables et de la sauvegarde "
+                                               "tmpSauve.txt (par défaut un dossier temporaire, "
+                                               "effacé à la fin)")),
+           } +
+           SolveCommand::SearchOptions();
+}
+
+int TeeSkeletonCommand::run(CliCall& call) {
+    CliOutput& output = call.output();
+    const int solution = *call.integer(QStringLiteral("solution"));
+    const QString data = call.value(QStringLiteral("data"));
     QTemporaryDir temporary;
     const QString folder = data.isEmpty() ? temporary.path() : data;
     if (!QFileInfo(folder).isDir()) {
         return output.failure(QStringLiteral("Le dossier \"%1\" n'existe pas.").arg(folder));
     }
     SimulationInput input;
-    if (const std::optional<int> failed = InputCommand::load(parsed.file, input, output)) {
+    if (const std::optional<int> failed = InputCommand::load(call.argument(0), input, output)) {
         return *failed;
     }
     SolveSession session;
-    if (!session.Run(input, parsed.options, folder)) {
+    if (!session.Run(input, SolveCommand::Search(call), folder)) {
         return output.failure(session.failure());
     }
-    if (*solution < 1 || *solution > session.view().size()) {
+    if (solution < 1 || solution > session.view().size()) {
         return output.failure(
             QStringLiteral("La solution %1 n'existe pas : l'affichage garde %2 solution(s).")
-                .arg(*solution)
+                .arg(solution)
                 .arg(session.view().size()));
     }
 
@@ -91,8 +78,8 @@ int TeeSkeletonCommand::run(const QStringList& arguments) {
     StaircaseState state = session.state();
     Page page;
     StaircaseViewLogic view(state, page, BusyCursor::none());
-    view.CurrentSolution = static_cast<std::int16_t>(*solution);
-    view.TraiteUneSolution(*solution, false);
+    view.CurrentSolution = static_cast<std::int16_t>(solution);
+    view.TraiteUneSolution(solution, false);
     ScriptedPrompter prompter;
     const TableLocations places{folder, folder, TableNames::DefaultHost};
     StaggeredSkeleton(state, view.TourCount, places, prompter).TraiteSqueletteTableau();

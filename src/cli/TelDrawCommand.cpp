@@ -1,5 +1,6 @@
 #include "TelDrawCommand.h"
 
+#include "CliCall.h"
 #include "CliOutput.h"
 #include "DrawTableJson.h"
 #include "InputCommand.h"
@@ -8,6 +9,7 @@
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationInput.h"
 #include "core/StaircaseState.h"
+#include "core/Wizard.h"
 #include "core/WizardHandOver.h"
 #include "drawtable/RankingOrderList.h"
 #include "drawtable/TableLocations.h"
@@ -20,46 +22,75 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include <memory>
 #include <optional>
 
 namespace {
 
-struct Options {
-    QString input;
+// What the command line asks of the wizard: to build the skeleton, and how the bracket
+// view closes.
+struct Script {
     bool build = false;
     bool accept = false;
-    bool json = false;
-    QString rankingOrder;
-    QString data;
 };
 
-std::optional<Options> parse(QStringList arguments) {
-    Options options;
-    options.json = arguments.removeAll(QStringLiteral("--json")) > 0;
-    options.build = arguments.removeAll(QStringLiteral("--build")) > 0;
-    options.accept = arguments.removeAll(QStringLiteral("--accept")) > 0;
-    for (const auto& [name, target] :
-         {std::pair{QStringLiteral("--zeclass"), &options.rankingOrder},
-          std::pair{QStringLiteral("--data"), &options.data}}) {
-        const qsizetype at = arguments.indexOf(name);
-        if (at < 0) {
-            continue;
-        }
-        if (at + 1 >= arguments.size()) {
-            return std::nullopt;
-        }
-        *target = arguments.takeAt(at + 1);
-        arguments.removeAt(at);
+// The line-start wizard as the command line shows it: the box "Construire le squelette
+// du tableau" ticked or not, then "&Suivant"; the bracket view closes accepted or not.
+class ScriptedWizard : public Wizard {
+public:
+    ScriptedWizard(StaircaseState& state, Prompter& prompter, const TableLocations& places,
+                   const QString& rankingOrderPath, const Script& script,
+                   std::optional<LineStartFigures>& shown)
+        : logic_(state, prompter, BusyCursor::none(), places, rankingOrderPath),
+          script_(script),
+          shown_(shown) {}
+
+    void setOutgoingEdited(bool edited) override { logic_.setOutgoingEdited(edited); }
+    void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) override {
+        logic_.Init(qualifiersIn, qualifiersOut, seeds, dimension);
     }
-    if (arguments.size() != 1 || arguments.first().startsWith(QStringLiteral("--"))) {
-        return std::nullopt;
+    void showModal() override {
+        logic_.Show();
+        logic_.setBuildSkeleton(script_.build);
+        logic_.Suivant([this](const LineStartFigures&, bool) { return script_.accept; });
+        shown_ = logic_.figures();
     }
-    options.input = arguments.first();
-    return options;
-}
+
+private:
+    LineStartWizardLogic logic_;
+    const Script& script_;
+    std::optional<LineStartFigures>& shown_;
+};
+
+class ScriptedFactory : public WizardFactory {
+public:
+    ScriptedFactory(StaircaseState& state, Prompter& prompter, const TableLocations& places,
+                    const QString& rankingOrderPath, const Script& script,
+                    std::optional<LineStartFigures>& shown)
+        : state_(state),
+          prompter_(prompter),
+          places_(places),
+          rankingOrderPath_(rankingOrderPath),
+          script_(script),
+          shown_(shown) {}
+
+    // The line-start wizard, whatever the draw type the file gives.
+    std::unique_ptr<Wizard> create(int /*drawType*/) override {
+        return std::make_unique<ScriptedWizard>(state_, prompter_, places_, rankingOrderPath_,
+                                                script_, shown_);
+    }
+
+private:
+    StaircaseState& state_;
+    Prompter& prompter_;
+    const TableLocations& places_;
+    const QString& rankingOrderPath_;
+    const Script& script_;
+    std::optional<LineStartFigures>& shown_;
+};
 
 // The figures, the messages in order and the lines of the tables, as JSON or as text.
-int print(const Options& options, CliOutput& output, const LineStartFigures& result,
+int print(bool accept, CliOutput& output, const LineStartFigures& result,
           const QStringList& messages, const TableLocations& places) {
     const DrawTableJson::Lines lines =
         DrawTableJson::read(places.DataLocation, TableNames::LineDraw, false);
@@ -82,7 +113,7 @@ int print(const Options& options, CliOutput& output, const LineStartFigures& res
     }
     text.append(QStringLiteral("Lignes du tableau :"));
     text.append(lines.text);
-    if (options.accept) {
+    if (accept) {
         const DrawTableJson::Lines host =
             DrawTableJson::read(places.WorkingDirectory, places.HostTableName, true);
         object.insert(QStringLiteral("hostLines"), host.json);
@@ -93,15 +124,37 @@ int print(const Options& options, CliOutput& output, const LineStartFigures& res
 }
 }  // namespace
 
-QString TelDrawCommand::usage() {
+QString TelDrawCommand::summary() const {
+    return QStringLiteral("le tableau à départ en ligne d'un fichier de simulation");
+}
+
+QString TelDrawCommand::details() const {
     return QStringLiteral(
-        "Usage : orvanel-cli tel-draw FICHIER [--build] [--accept] [--zeclass FICHIER] "
-        "[--data DOSSIER] [--json]\n"
-        "  --build    construit le squelette du tableau\n"
-        "  --accept   accepte le tableau et le copie dans la table de l'application hôte\n"
-        "  --zeclass  liste d'ordre des classements (par défaut celle du programme)\n"
-        "  --data     dossier des tables et de la sauvegarde tmpSauve.txt (par défaut un "
-        "dossier temporaire, effacé à la fin)");
+        "Ce que font \"&Suivant\" de la fenêtre principale puis de l'assistant à départ en "
+        "ligne : les figures du tableau, les messages, la table \"Tmpaaaa2.db\" (avec le "
+        "squelette quand --build) et, avec --accept, sa copie dans la table de l'application "
+        "hôte. Des figures incorrectes sont signalées comme dans la fenêtre principale, et "
+        "l'assistant s'ouvre avec les figures converties.");
+}
+
+QList<CliCommand::Argument> TelDrawCommand::arguments() const {
+    return {InputCommand::InputFile()};
+}
+
+QList<CliOption> TelDrawCommand::options() const {
+    return {
+        CliOption::Switch(QStringLiteral("build"),
+                          QStringLiteral("construit le squelette du tableau")),
+        CliOption::Switch(
+            QStringLiteral("accept"),
+            QStringLiteral("accepte le tableau et le copie dans la table de l'application hôte")),
+        CliOption::Value(QStringLiteral("zeclass"), QStringLiteral("FICHIER"),
+                         QStringLiteral("liste d'ordre des classements (par défaut celle du "
+                                        "programme)")),
+        CliOption::Value(QStringLiteral("data"), QStringLiteral("DOSSIER"),
+                         QStringLiteral("dossier des tables et de la sauvegarde tmpSauve.txt "
+                                        "(par défaut un dossier temporaire, effacé à la fin)")),
+    };
 }
 
 QString TelDrawCommand::defaultRankingOrderPath() {
@@ -111,42 +164,32 @@ QString TelDrawCommand::defaultRankingOrderPath() {
     return host.InstallPath(RankingOrderList::FileName);
 }
 
-int TelDrawCommand::run(const QStringList& arguments) {
-    const std::optional<Options> parsed = parse(arguments);
-    if (!parsed) {
-        return CliOutput(arguments.contains(QStringLiteral("--json"))).failure(usage());
-    }
-    const Options& options = *parsed;
-    CliOutput output(options.json);
+int TelDrawCommand::run(CliCall& call) {
+    CliOutput& output = call.output();
     QTemporaryDir temporary;
-    const QString folder = options.data.isEmpty() ? temporary.path() : options.data;
+    const QString data = call.value(QStringLiteral("data"));
+    const QString folder = data.isEmpty() ? temporary.path() : data;
     if (!QFileInfo(folder).isDir()) {
         return output.failure(QStringLiteral("Le dossier \"%1\" n'existe pas.").arg(folder));
     }
     SimulationInput input;
-    if (const std::optional<int> failed = InputCommand::load(options.input, input, output)) {
+    if (const std::optional<int> failed = InputCommand::load(call.argument(0), input, output)) {
         return *failed;
     }
-    ScriptedPrompter prompter;
-
-    StaircaseState state;
+    const QString rankingOrder = call.isSet(QStringLiteral("zeclass"))
+                                     ? call.value(QStringLiteral("zeclass"))
+                                     : defaultRankingOrderPath();
+    const Script script{call.isSet(QStringLiteral("build")), call.isSet(QStringLiteral("accept"))};
     const TableLocations places{folder, folder, TableNames::DefaultHost};
-    LineStartWizardLogic wizard(
-        state, prompter, BusyCursor::none(), places,
-        options.rankingOrder.isEmpty() ? defaultRankingOrderPath() : options.rankingOrder);
-    if (!WizardHandOver::CopyRankingRows(input, state, prompter)) {
+    ScriptedPrompter prompter;
+    StaircaseState state;
+    std::optional<LineStartFigures> shown;
+    ScriptedFactory factory(state, prompter, places, rankingOrder, script, shown);
+    // As the main window's "&Suivant": a count that is not a number of players keeps the
+    // wizard closed; figures that are not are told, and the wizard opens all the same.
+    WizardHandOver::OpenWizard(input, state, prompter, folder, factory);
+    if (!shown) {
         return output.failure(prompter.texts().join(QLatin1Char('\n')));
     }
-    const WizardHandOver::Figures figures =
-        WizardHandOver::ValidateFigures(input, prompter, folder);
-    if (!figures.Valid) {
-        return output.failure(prompter.texts().join(QLatin1Char('\n')));
-    }
-    wizard.Init(figures.QualifiersIn, figures.QualifiersOut, figures.Seeds, 0);
-    wizard.Show();
-    wizard.setBuildSkeleton(options.build);
-    // The command line plays the bracket view: it closes it accepted or not.
-    wizard.Suivant([&](const LineStartFigures&, bool) { return options.accept; });
-
-    return print(options, output, wizard.figures(), prompter.texts(), places);
+    return print(script.accept, output, *shown, prompter.texts(), places);
 }

@@ -1,44 +1,22 @@
-#include "CliOutput.h"
+#include "CliProgram.h"
 #include "InputCommand.h"
 #include "SolveCommand.h"
 #include "TeeSkeletonCommand.h"
 #include "TelDrawCommand.h"
 
+#include "OrvanelConfig.h"
+
 #include <QCoreApplication>
-#include <QStringList>
 
-namespace {
-
-QString usage() {
-    return QStringLiteral(
-        "Usage : orvanel-cli COMMANDE [options]\n"
-        "Commandes :\n"
-        "  input FICHIER [--json]   contenu d'un fichier de simulation\n"
-        "  tel-draw FICHIER [...]   tableau à départ en ligne (orvanel-cli tel-draw pour "
-        "l'aide)\n"
-        "  solve FICHIER [...]      escaliers d'un tableau à entrée échelonnée (orvanel-cli "
-        "solve pour l'aide)\n"
-        "  tee-skeleton FICHIER --solution K [...]   squelette d'un tableau à entrée "
-        "échelonnée (orvanel-cli tee-skeleton pour l'aide)");
-}
-
-}  // namespace
+#include <memory>
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    if (command == QLatin1String("input")) {
-        return InputCommand::run(arguments);
-    }
-    if (command == QLatin1String("tel-draw")) {
-        return TelDrawCommand::run(arguments);
-    }
-    if (command == QLatin1String("solve")) {
-        return SolveCommand::run(arguments);
-    }
-    if (command == QLatin1String("tee-skeleton")) {
-        return TeeSkeletonCommand::run(arguments);
-    }
-    return CliOutput(false).failure(usage());
+    CliProgram program(QStringLiteral(ORVANEL_VERSION));
+    // The commands, in the order of the help.
+    program.add(std::make_unique<InputCommand>());
+    program.add(std::make_unique<TelDrawCommand>());
+    program.add(std::make_unique<SolveCommand>());
+    program.add(std::make_unique<TeeSkeletonCommand>());
+    return program.run(QCoreApplication::arguments().mid(1));
 }

@@ -14,6 +14,10 @@ struct CliRun {
     QByteArray err;
 
     QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+    // The reason of a failure, without the usage line that follows a usage error.
+    QString firstErrorLine() const {
+        return QString::fromUtf8(err).section(QLatin1Char('\n'), 0, 0);
+    }
 };
 
 inline CliRun RunCli(const QStringList& arguments, const QString& directory = QString()) {

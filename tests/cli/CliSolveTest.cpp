@@ -186,15 +186,19 @@ TEST(CliSolve, LeavesTheCurrentFolderAlone) {
 }
 
 TEST(CliSolve, RefusesWhatItCannotRun) {
+    // Options whose values do not fit are usage errors.
     CliRun run =
         RunSolve({Data("example.txt"), QStringLiteral("--max-tours"), QStringLiteral("12")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(QString::fromUtf8(run.err).trimmed(),
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.firstErrorLine(),
               QStringLiteral("Le nombre de tours doit être compris entre 4 et 9."));
-
+    run = RunSolve({Data("example.txt"), QStringLiteral("--last-round=6")});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.firstErrorLine(),
+              QStringLiteral("Le dernier tour est un numéro de 0 (Finale) à 5 (1/32 finale)."));
     run = RunSolve({Data("example.txt"), QStringLiteral("--couples"), QStringLiteral("deux")});
-    EXPECT_EQ(QString::fromUtf8(run.err).trimmed(),
-              QStringLiteral("'deux' n'est pas une valeur entière correcte"));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.firstErrorLine(), QStringLiteral("'deux' n'est pas une valeur entière correcte"));
 
     run = RunSolve({Data("line-start.txt")});
     EXPECT_EQ(run.exitCode, 1);
@@ -209,6 +213,6 @@ TEST(CliSolve, RefusesWhatItCannotRun) {
                     .contains(QStringLiteral("n'existe pas")));
 
     run = RunSolve({});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(QString::fromUtf8(run.err).contains(QStringLiteral("--max-tours")));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.firstErrorLine(), QStringLiteral("Il manque l'argument FICHIER."));
 }

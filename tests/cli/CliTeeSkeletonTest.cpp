@@ -77,13 +77,12 @@ TEST(CliTeeSkeleton, RefusesASolutionTheViewDoesNotHold) {
               QStringLiteral("La solution 2 n'existe pas : l'affichage garde 1 solution(s)."));
 
     run = RunWorkedExample({});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(QStringLiteral("Usage")));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.firstErrorLine(), QStringLiteral("Il manque l'option --solution."));
 
     run = RunWorkedExample({QStringLiteral("--solution"), QStringLiteral("un")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(QString::fromUtf8(run.err).trimmed(),
-              QStringLiteral("'un' n'est pas une valeur entière correcte"));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.firstErrorLine(), QStringLiteral("'un' n'est pas une valeur entière correcte"));
 }
 
 // Twelve rankings with incoming qualifiers: the staircase build tells its overflow

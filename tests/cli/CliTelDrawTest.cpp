@@ -1,6 +1,7 @@
 #include "CliRunner.h"
 #include "common/QtPrinters.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,6 +101,37 @@ TEST(CliTelDraw, RefusesAMissingDataFolderAndUnknownOptions) {
     EXPECT_EQ(exitCode, 1);
     EXPECT_EQ(missing.value(QStringLiteral("error")).toString(),
               QStringLiteral("Le dossier \"/nonexistent/orvanel\" n'existe pas."));
-    runTelDraw({QStringLiteral("--solution")}, &exitCode);
-    EXPECT_EQ(exitCode, 1);
+    const QJsonObject unknown = runTelDraw({QStringLiteral("--solution")}, &exitCode);
+    EXPECT_EQ(exitCode, 2);
+    EXPECT_EQ(unknown.value(QStringLiteral("error")).toString(),
+              QStringLiteral("Option inconnue : « --solution »."));
+}
+
+// Figures the main window would warn about are told, and the wizard opens with them as
+// converted; a count that is not a number of players keeps it closed.
+TEST(CliTelDraw, BadFiguresAreToldAsTheMainWindowTellsThem) {
+    QTemporaryDir dir;
+    const auto input = [&dir](const char* name, QByteArray lines) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(lines.replace('|', "\r\n"));
+        return path;
+    };
+    // One seed for two outgoing qualifiers.
+    CliRun run = RunCli({QStringLiteral("tel-draw"),
+                         input("seeds.txt", "NC|30/5|4|30/5|2|40|4|NC|6|2|0|1||0|"),
+                         QStringLiteral("--data"), dir.path(), QStringLiteral("--json")});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString();
+    EXPECT_EQ(run.json().value(QStringLiteral("messages")).toArray().first().toString(),
+              QStringLiteral("Problème sur le nombre de tête de séries qui est inférieur au "
+                             "nombre de qualifiés sortants"));
+    EXPECT_EQ(run.json().value(QStringLiteral("dimension")).toInt(), 16);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("tmpSauve.txt"))));
+
+    run = RunCli({QStringLiteral("tel-draw"),
+                  input("count.txt", "NC|30/5|4|30/5|deux|40|4|NC|6|2|0|2||0|")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.firstErrorLine(),
+              QStringLiteral("Problème sur le nombre de joueur de classement 30/5"));
 }
