@@ -2,6 +2,7 @@
 
 #include "CliCall.h"
 #include "CliOutput.h"
+#include "DrawFileOption.h"
 #include "DrawTableJson.h"
 #include "InputCommand.h"
 #include "SolveCommand.h"
@@ -45,6 +46,7 @@ QList<CliOption> TeeSkeletonCommand::options() const {
                                 QStringLiteral("dossier des tables et de la sauvegarde "
                                                "tmpSauve.txt (par défaut un dossier temporaire, "
                                                "effacé à la fin)")),
+               DrawFileOption::Option(),
            } +
            SolveCommand::SearchOptions();
 }
@@ -83,6 +85,12 @@ int TeeSkeletonCommand::run(CliCall& call) {
     ScriptedPrompter prompter;
     const TableLocations places{folder, folder, TableNames::DefaultHost};
     StaggeredSkeleton(state, view.TourCount, places, prompter).TraiteSqueletteTableau();
+    // As the bracket view opens on it when the question is answered Yes.
+    const DrawExchange::View shown{DrawFile::Kind::Staggered, true, state.Seeds, solution, 0, 0};
+    if (const QString failed = DrawFileOption::Write(call, folder, state, shown);
+        !failed.isEmpty()) {
+        return output.failure(failed);
+    }
 
     const DrawTableJson::Lines lines =
         DrawTableJson::read(folder, TableNames::StaggeredDraw, false);

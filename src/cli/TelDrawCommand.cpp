@@ -2,6 +2,7 @@
 
 #include "CliCall.h"
 #include "CliOutput.h"
+#include "DrawFileOption.h"
 #include "DrawTableJson.h"
 #include "InputCommand.h"
 #include "core/BusyCursor.h"
@@ -154,6 +155,7 @@ QList<CliOption> TelDrawCommand::options() const {
         CliOption::Value(QStringLiteral("data"), QStringLiteral("DOSSIER"),
                          QStringLiteral("dossier des tables et de la sauvegarde tmpSauve.txt "
                                         "(par défaut un dossier temporaire, effacé à la fin)")),
+        DrawFileOption::Option(),
     };
 }
 
@@ -190,6 +192,17 @@ int TelDrawCommand::run(CliCall& call) {
     WizardHandOver::OpenWizard(input, state, prompter, folder, factory);
     if (!shown) {
         return output.failure(prompter.texts().join(QLatin1Char('\n')));
+    }
+    // The figures the bracket view's line-start panel keeps in the state when it opens.
+    state.TotalPlayers = static_cast<std::int16_t>(shown->players());
+    state.Dimension = static_cast<std::int16_t>(shown->LineDimension);
+    state.QualifiersOut = static_cast<std::int16_t>(shown->LineQualifiersOut);
+    state.QualifiersIn = static_cast<std::int16_t>(shown->LineQualifiersIn);
+    const DrawExchange::View view{
+        DrawFile::Kind::LineStart, false, shown->LineSeeds, 0, shown->Byes, shown->NonByes};
+    if (const QString failed = DrawFileOption::Write(call, folder, state, view);
+        !failed.isEmpty()) {
+        return output.failure(failed);
     }
     return print(script.accept, output, *shown, prompter.texts(), places);
 }
