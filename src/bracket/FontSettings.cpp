@@ -40,7 +40,11 @@ FontSettings::FontSettings() {
 }
 
 FontSettings FontSettings::Read(const QString& path) {
-    FontSettings settings;
+    return Read(path, FontSettings());
+}
+
+FontSettings FontSettings::Read(const QString& path, FontSettings defaults) {
+    FontSettings settings = std::move(defaults);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return settings;

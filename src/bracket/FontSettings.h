@@ -40,6 +40,12 @@ public:
     // Reads the file; a missing file, or a missing or unreadable key, gives the default
     // without a message. The bytes are Windows-1252.
     static FontSettings Read(const QString& path);
+    // The same, with other defaults: the draw report's are not the bracket view's.
+    static FontSettings Read(const QString& path, FontSettings defaults);
+
+    void setStyle(Element element, const TextStyle& style) {
+        styles_[static_cast<std::size_t>(element)] = style;
+    }
 
     const TextStyle& style(Element element) const {
         return styles_[static_cast<std::size_t>(element)];
