@@ -18,12 +18,17 @@ QString entryName(const QString& name) {
 
 }  // namespace
 
-void StaircaseDrawing::AjouteLabel(int top, int left, const QString& text, bool withArrow) {
+void StaircaseDrawing::label(const QString& name, int top, int left, const QString& text) {
     PageItem label;
+    label.name = name;
     label.top = top;
     label.left = left;
     label.text = text;
     page_.add(label);
+}
+
+void StaircaseDrawing::AjouteLabel(int top, int left, const QString& text, bool withArrow) {
+    label(QString(), top, left, text);
     if (withArrow) {
         PageItem line;
         line.kind = PageItem::Kind::Bar;
@@ -36,16 +41,14 @@ void StaircaseDrawing::AjouteLabel(int top, int left, const QString& text, bool 
     }
 }
 
-void StaircaseDrawing::AffInfoQualifieSortant(int top) {
+void StaircaseDrawing::AffInfoQualifieSortant(int top, const QString& name) {
     if (!state_.FinalDraw) {
-        AjouteLabel(top, 620,
-                    QStringLiteral("Qualifiant ") +
-                        TextFormat::format(QStringLiteral("%3.0d"), state_.QualifiersOut),
-                    false);
+        label(name, top, 620,
+              QStringLiteral("Qualifiant ") +
+                  TextFormat::format(QStringLiteral("%3.0d"), state_.QualifiersOut));
     } else {
-        AjouteLabel(top, 610,
-                    QStringLiteral("Joueurs ") + RankingLadder::RoundName(state_.QualifiersOut),
-                    false);
+        label(name, top, 610,
+              QStringLiteral("Joueurs ") + RankingLadder::RoundName(state_.QualifiersOut));
     }
 }
 

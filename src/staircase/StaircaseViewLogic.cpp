@@ -38,7 +38,7 @@ void StaircaseViewLogic::setCaption(const QString& name, const QString& text) {
     page_.change(name, [&text](PageItem& item) { item.text = text; });
 }
 
-void StaircaseViewLogic::clearPage() {
+void StaircaseViewLogic::ClearPage() {
     for (const QString& name : page_.names()) {
         if (name != SolutionLabelName() && name != DrawLabelName()) {
             page_.remove(name);
@@ -50,7 +50,7 @@ void StaircaseViewLogic::FormShow() {
     if (state_.ManualEntry) {
         return;
     }
-    clearPage();
+    ClearPage();
     VerifieLesSolutions();
     // End at one stored solution steps from place 0; were that solution's first figure 0
     // (no qualifier), Next would leave it there: show place 1 rather than no place.
@@ -72,14 +72,7 @@ bool StaircaseViewLogic::TraiteUneSolution(int k, bool checkOnly) {
     if (checkOnly) {
         return check_.Incorrect;  // the caller gives the cursor back
     }
-    const int dimension = SolutionEvaluator::DrawDimension(state_.QualifiersOut, check_.Tours);
-    // A draw of more than 32767 entries does not fit the figure; it is far above the
-    // 1024 entries a draw may have, which is what acceptance checks, and the caption
-    // still gives the true size.
-    const int stored = std::min<int>(dimension, std::numeric_limits<std::int16_t>::max());
-    if (stored != state_.Dimension) {
-        state_.Dimension = static_cast<std::int16_t>(stored);
-    }
+    const int dimension = StoreDimension(check_.Tours);
     setCaption(DrawLabelName(), QStringLiteral("Tableau à %1 entrées et joueurs sur %2 tour(s)")
                                     .arg(dimension)
                                     .arg(check_.Tours));
@@ -89,6 +82,18 @@ bool StaircaseViewLogic::TraiteUneSolution(int k, bool checkOnly) {
     TourCount = static_cast<std::int16_t>(check_.Tours);
     cursor_.restore();
     return false;
+}
+
+int StaircaseViewLogic::StoreDimension(int tours) {
+    const int dimension = SolutionEvaluator::DrawDimension(state_.QualifiersOut, tours);
+    // A draw of more than 32767 entries does not fit the figure; it is far above the
+    // 1024 entries a draw may have, which is what acceptance checks, and the caption
+    // still gives the true size.
+    const int stored = std::min<int>(dimension, std::numeric_limits<std::int16_t>::max());
+    if (stored != state_.Dimension) {
+        state_.Dimension = static_cast<std::int16_t>(stored);
+    }
+    return dimension;
 }
 
 void StaircaseViewLogic::VerifieLesSolutions() {

@@ -33,6 +33,10 @@ public:
     bool TraiteUneSolution(int k, bool checkOnly);
     // Checks every stored solution once, in order, and closes the gap of each incorrect one.
     void VerifieLesSolutions();
+    // The dimension of a staircase of `tours` tours into the state; returns it.
+    int StoreDimension(int tours);
+    // Empties the page but for the two captions.
+    void ClearPage();
 
     void Previous();
     void Next();
@@ -52,7 +56,6 @@ public:
 
 private:
     void setCaption(const QString& name, const QString& text);
-    void clearPage();
 
     StaircaseState& state_;
     Page& page_;
