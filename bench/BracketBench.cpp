@@ -62,16 +62,29 @@ void open(TableauPrevisualise& view, const Draw& draw) {
     view.OpenLineStart(draw.figures);
 }
 
-void Redisplay(benchmark::State& state) {
-    Draw draw(static_cast<int>(state.range(0)));
+// A draw opened in the bracket view's logic with its page shown in a view, the items
+// polished as the event loop leaves them.
+struct ShownDraw {
+    explicit ShownDraw(int entries)
+        : draw(entries),
+          shown(page),
+          view(page, draw.state, draw.host, draw.prompter, BusyCursor::none()) {
+        open(view, draw);
+        QApplication::processEvents();
+    }
+
+    Draw draw;
     Page page;
-    PageView shown(page);
-    TableauPrevisualise view(page, draw.state, draw.host, draw.prompter, BusyCursor::none());
-    open(view, draw);
-    QApplication::processEvents();
+    PageView shown;
+    TableauPrevisualise view;
+};
+
+void Redisplay(benchmark::State& state) {
+    ShownDraw opened(static_cast<int>(state.range(0)));
+    TableauPrevisualise& view = opened.view;
     for (auto _ : state) {
         view.FullRedisplay(true);
-        benchmark::DoNotOptimize(shown.pageScene().itemCount());
+        benchmark::DoNotOptimize(opened.shown.pageScene().itemCount());
         // Between two commands the program's event loop polishes the new items; without
         // it, the scene would look each one up in its list of items to polish when the
         // next redisplay removes it.
@@ -80,7 +93,7 @@ void Redisplay(benchmark::State& state) {
         state.ResumeTiming();
     }
     state.counters["lines"] = 2 * state.range(0) - 1;
-    state.counters["items"] = page.count();
+    state.counters["items"] = opened.page.count();
 }
 BENCHMARK(Redisplay)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
 
@@ -96,6 +109,34 @@ void LayoutOnly(benchmark::State& state) {
     state.counters["lines"] = 2 * state.range(0) - 1;
 }
 BENCHMARK(LayoutOnly)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+// "Zoom moins" then "Zoom plus" on the page of a 1024-entry draw shown in the view:
+// every item scaled, the panel put back, the scene following.
+void ZoomOutAndIn(benchmark::State& state) {
+    ShownDraw opened(1024);
+    for (auto _ : state) {
+        opened.view.ZoomOut();
+        opened.view.ZoomIn();
+        benchmark::DoNotOptimize(opened.page.count());
+    }
+    state.counters["items"] = opened.page.count();
+}
+BENCHMARK(ZoomOutAndIn)->Unit(benchmark::kMillisecond);
+
+// "Augmenter" then "Diminuer les dimensions du tableau" from a draw of `entries`: the
+// table rewritten twice, each followed by the full redisplay the commands end with.
+void AddAndRemoveRound(benchmark::State& state) {
+    Draw draw(static_cast<int>(state.range(0)));
+    Page page;
+    TableauPrevisualise view(page, draw.state, draw.host, draw.prompter, BusyCursor::none());
+    open(view, draw);
+    for (auto _ : state) {
+        view.AddRound();
+        view.RemoveRound();
+        benchmark::DoNotOptimize(page.count());
+    }
+}
+BENCHMARK(AddAndRemoveRound)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -76,12 +76,12 @@ int InformationPanel::roster(int top) {
     return last;
 }
 
-void InformationPanel::figuresColumn(int below) {
+void InformationPanel::figuresColumn(int below, bool couples) {
     writer_.label(QStringLiteral("Info01"), FiguresLeft, below + 35,
                   TextFormat::format(QStringLiteral("%3.0d"), state_.TotalPlayers));
     writer_.label(QStringLiteral("Info02"), state_.FinalDraw ? 590 : 600, below + 60,
                   LastRoundLabel(state_.FinalDraw, state_.QualifiersOut));
-    if (state_.Couples > 0) {
+    if (couples && state_.Couples > 0) {
         writer_.label(QStringLiteral("Info03"), FiguresLeft, below + 75,
                       TextFormat::format(QStringLiteral("%2.0d"), state_.Couples) +
                           QStringLiteral("  Couples"));
@@ -119,7 +119,7 @@ void InformationPanel::LineStart(const LineStartFigures& figures, NotesBox& note
     state_.Dimension = static_cast<std::int16_t>(figures.LineDimension);
     state_.QualifiersOut = static_cast<std::int16_t>(figures.LineQualifiersOut);
     const int below = top + 15 * last;
-    figuresColumn(below);
+    figuresColumn(below, false);
     writer_.label(QStringLiteral("Info05"), FiguresLeft, below + 100,
                   TextFormat::format(QStringLiteral("N/2 = %2.0d"), state_.TotalPlayers / 2));
     writer_.label(QStringLiteral("Info06"), FiguresLeft, below + 115,
@@ -162,7 +162,7 @@ void InformationPanel::StaggeredEntry(int solutionNumber) {
     verdicts(staircase);
     const int top = StaggeredTop;
     const int below = top + 15 * roster(top);
-    figuresColumn(below);
+    figuresColumn(below, true);
     StaircaseSummary::Draw(writer_, state_, staircase.Tours, below + 110);
 }
 

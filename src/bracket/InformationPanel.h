@@ -35,8 +35,10 @@ private:
     // The roster from the panel's T0 with the sum line under it; returns the number of
     // the last ranking row in use.
     int roster(int top);
-    // The total, what leaves the draw, the couples and the seeds, under the roster.
-    void figuresColumn(int below);
+    // The total, what leaves the draw, the couples and the seeds, under the roster. The
+    // couples belong to a staggered-entry search: a line-start draw has none of its own
+    // and must not show those a search left in the state.
+    void figuresColumn(int below, bool couples);
     void verdicts(const SolutionCheck& staircase);
     int lastRow() const;
 

@@ -3,6 +3,7 @@
 #include "BracketColors.h"
 #include "BracketPictures.h"
 #include "StaggeredOpening.h"
+#include "TDlgPropriteTableau.h"
 
 #include "core/HostInterface.h"
 #include "core/Prompter.h"
@@ -29,6 +30,8 @@ TTableauPrevisualise::TTableauPrevisualise(const HostInterface& host, StaircaseS
     ScrollBox1Page->setObjectName(QStringLiteral("ScrollBox1Page"));
     ScrollBox1Page->setBackgroundBrush(BracketColors::Page);
     ScrollBox1Page->setContextMenuPolicy(Qt::CustomContextMenu);
+    // One wheel event scrolls 8 pixels, on every platform, as the arrows of the bar do.
+    ScrollBox1Page->setWheelStep(8);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -61,7 +64,7 @@ QAction* TTableauPrevisualise::addTool(const QIcon& icon, const char* name, cons
 }
 
 // The tool bar, 32 pixels high, with its buttons left to right; the commands of later
-// versions (properties, clearing, rules, printing) stay disabled.
+// versions (clearing, rules, printing) stay disabled.
 void TTableauPrevisualise::createToolBar() {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -97,8 +100,7 @@ void TTableauPrevisualise::createToolBar() {
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
     }
-    for (QAction* later :
-         {SpeedButton1ProprieteTab, SpeedButton1SupprimerTab, SpeedButton1, SpeedButtonPrint}) {
+    for (QAction* later : {SpeedButton1SupprimerTab, SpeedButton1, SpeedButtonPrint}) {
         later->setEnabled(false);
     }
 
@@ -106,6 +108,8 @@ void TTableauPrevisualise::createToolBar() {
     connect(SpeedButtonProgSuivante, &QAction::triggered, this, [this] { logic_.ZoomOut(); });
     connect(SpeedButton2ReafficheTab, &QAction::triggered, this,
             [this] { logic_.FullRedisplay(true); });
+    connect(SpeedButton1ProprieteTab, &QAction::triggered, this,
+            &TTableauPrevisualise::showProperties);
     connect(SpeedButton1Accepter, &QAction::triggered, this, &QDialog::accept);
     connect(SpeedButton3, &QAction::triggered, this, &QDialog::reject);
     connect(SpeedButton3Aide, &QAction::triggered, this, &TTableauPrevisualise::help);
@@ -129,17 +133,39 @@ void TTableauPrevisualise::createMenu() {
     PopupMenu1->addSeparator();
     QAction* larger = addMenuItem("Augmenterlesdimensionsdutableau1",
                                   QStringLiteral("Augmenter les dimensions du tableau"));
-    QAction* smaller = addMenuItem("Diminuerlesdimensionsdutableau1",
-                                   QStringLiteral("Diminuer les dimensions du tableau"));
+    Diminuerlesdimensionsdutableau1 = addMenuItem(
+        "Diminuerlesdimensionsdutableau1", QStringLiteral("Diminuer les dimensions du tableau"));
     PopupMenu1->addSeparator();
     QAction* rules = addMenuItem("Verifierlesreglesetrecommandations1",
                                  QStringLiteral("Vérifier les règles et recommandations"));
     PopupMenu1->addSeparator();
     QAction* print = addMenuItem("Imprimerletableau1", QStringLiteral("Imprimer le tableau"));
-    for (QAction* later : {clear, properties, larger, smaller, rules, print}) {
+    for (QAction* later : {clear, rules, print}) {
         later->setEnabled(false);
     }
+    Diminuerlesdimensionsdutableau1->setEnabled(false);
     connect(redisplay, &QAction::triggered, this, [this] { logic_.FullRedisplay(true); });
+    connect(properties, &QAction::triggered, this, &TTableauPrevisualise::showProperties);
+    connect(larger, &QAction::triggered, this, [this] {
+        logic_.AddRound();
+        showDimensionCommands();
+    });
+    connect(Diminuerlesdimensionsdutableau1, &QAction::triggered, this, [this] {
+        logic_.RemoveRound();
+        showDimensionCommands();
+    });
+}
+
+void TTableauPrevisualise::showProperties() {
+    if (const std::optional<TableProperties> chosen =
+            TDlgPropriteTableau::Ask(logic_.Properties(), this)) {
+        logic_.ApplyProperties(*chosen);
+    }
+}
+
+// "Diminuer" takes off only the rounds this view added.
+void TTableauPrevisualise::showDimensionCommands() {
+    Diminuerlesdimensionsdutableau1->setEnabled(logic_.CanRemoveRound());
 }
 
 void TTableauPrevisualise::help() {

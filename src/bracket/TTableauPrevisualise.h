@@ -58,6 +58,8 @@ private:
     QAction* addTool(const QIcon& icon, const char* name, const QString& hint);
     QAction* addMenuItem(const char* name, const QString& caption);
     void help();
+    void showProperties();
+    void showDimensionCommands();
 
     Page page_;
     TableauPrevisualise logic_;
@@ -75,4 +77,5 @@ private:
     QAction* SpeedButton1Accepter = nullptr;
     QAction* SpeedButton3 = nullptr;
     QAction* SpeedButton3Aide = nullptr;
+    QAction* Diminuerlesdimensionsdutableau1 = nullptr;
 };

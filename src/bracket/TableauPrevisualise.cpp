@@ -2,13 +2,16 @@
 
 #include "BracketColors.h"
 #include "BracketLayout.h"
+#include "DrawDimensions.h"
 #include "ItemKeys.h"
 #include "LineTally.h"
 #include "PageScaling.h"
+#include "TableProperties.h"
 
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
 #include "core/Prompter.h"
+#include "core/RankingLadder.h"
 #include "core/StaircaseState.h"
 #include "drawtable/RecordTable.h"
 #include "drawtable/TableLayout.h"
@@ -162,4 +165,74 @@ void TableauPrevisualise::ItemClicked(const QString& name) {
         name == QStringLiteral("Info5")) {
         notes_.toggle(page_, panelTop_);
     }
+}
+
+TableProperties TableauPrevisualise::Properties() const {
+    return TableProperties::Of(settings_, state_.Dimension);
+}
+
+void TableauPrevisualise::ApplyProperties(const TableProperties& properties) {
+    properties.ApplyTo(settings_);
+    geometry_ = properties.Geometry();
+    if (!properties.Reopens() && table_ == nullptr) {
+        // The geometry of the dialog stays: the table is opened without taking its own.
+        openTable();
+    }
+    FullRedisplay(properties.Reopens());
+}
+
+// The table of the view, opened when no layout has opened it yet; null, with the
+// warning told, when it cannot be opened.
+RecordTable* TableauPrevisualise::openTable() {
+    if (table_ == nullptr || !table_->isOpen()) {
+        table_ =
+            std::make_unique<RecordTable>(TableLayout::DrawLine(), host_.DataLocation, tableName());
+        if (!table_->Open()) {
+            prompter_.warning(table_->errorText());
+            table_.reset();
+        }
+    }
+    return table_.get();
+}
+
+// The new dimension into the state and the bracket drawn again from the table; a
+// failed write has left the table as it was and is told.
+bool TableauPrevisualise::dimensionChanged(int dimension) {
+    if (dimension == 0) {
+        prompter_.warning(table_->errorText());
+        return false;
+    }
+    state_.Dimension = static_cast<std::int16_t>(dimension);
+    FullRedisplay(true);
+    return true;
+}
+
+bool TableauPrevisualise::AddRound() {
+    // The program's draws go up to 1024 entries: the rounds, the report and the rules
+    // know no bigger one.
+    if (2 * state_.Dimension > RankingLadder::LargestDraw) {
+        prompter_.warning(QStringLiteral("Le tableau ne peut pas dépasser %1 entrées.")
+                              .arg(RankingLadder::LargestDraw));
+        return false;
+    }
+    RecordTable* table = openTable();
+    if (table == nullptr ||
+        !dimensionChanged(DrawDimensions::AddFirstRound(*table, state_.Dimension))) {
+        return false;
+    }
+    ++addedRounds_;
+    return true;
+}
+
+bool TableauPrevisualise::RemoveRound() {
+    if (!CanRemoveRound()) {
+        return false;
+    }
+    RecordTable* table = openTable();
+    if (table == nullptr ||
+        !dimensionChanged(DrawDimensions::RemoveFirstRound(*table, state_.Dimension))) {
+        return false;
+    }
+    --addedRounds_;
+    return true;
 }

@@ -16,6 +16,7 @@ class Page;
 class Prompter;
 class RecordTable;
 class StaircaseState;
+struct TableProperties;
 
 // What the bracket view does, without its window: it lays the draw table of its kind
 // out as a bracket on its page, with the information panel of that kind of draw, and
@@ -57,6 +58,21 @@ public:
     void ZoomOut();  // "Zoom moins": 80 / 100
     // The page changed size: the panel gets back its tops.
     void Resized();
+
+    // What the properties dialog shows when it opens.
+    TableProperties Properties() const;
+    // The dialog closed with OK: its settings, its geometry, then a full redisplay that
+    // reopens the table only at 100 %.
+    void ApplyProperties(const TableProperties& properties);
+
+    // "Augmenter les dimensions du tableau": a first round added before the draw, then
+    // a full redisplay. False, with a message, when it could not be done.
+    bool AddRound();
+    // "Diminuer les dimensions du tableau": takes off the first round, while a round
+    // added in this view remains. False, with a message, when it could not be done.
+    bool RemoveRound();
+    int AddedRounds() const { return addedRounds_; }
+    bool CanRemoveRound() const { return addedRounds_ > 0; }
     // A click on the byes or round-1 figures shows or hides their explanations.
     void ItemClicked(const QString& name);
 
@@ -64,6 +80,8 @@ private:
     void addBanner();
     LineTally tally();
     LineStartFigures redisplayedFigures() const;
+    RecordTable* openTable();
+    bool dimensionChanged(int dimension);
 
     Page& page_;
     StaircaseState& state_;
@@ -77,4 +95,5 @@ private:
     NotesBox notes_;
     int panelTop_ = InformationPanel::StaggeredTop;
     LineStartFigures lineStart_;  // the byes and the players of round 1 last shown
+    int addedRounds_ = 0;         // first rounds added since the view opened
 };

@@ -61,6 +61,29 @@ void paintCircle(QPainter& painter, const PageItem& item) {
     painter.drawEllipse(circle);
 }
 
+// A bar thinner than a device pixel (a one-pixel segment zoomed out, or one whose
+// rounded edges met) is drawn with a cosmetic pen, one device pixel wide at any scale,
+// so that no line vanishes from a page shown small; the item's geometry stays as it is.
+void paintBar(QPainter& painter, const PageItem& item) {
+    const QRectF box(item.box());
+    const QRectF device = painter.transform().mapRect(box);
+    if (device.width() >= 1 && device.height() >= 1) {
+        painter.fillRect(box, item.penColor);
+        return;
+    }
+    QPen cosmetic(item.penColor, 0);
+    cosmetic.setCapStyle(Qt::FlatCap);
+    painter.setPen(cosmetic);
+    const QPointF centre = box.center();
+    if (device.width() < 1 && device.height() < 1) {
+        painter.drawPoint(centre);
+    } else if (device.height() < 1) {
+        painter.drawLine(QPointF(box.left(), centre.y()), QPointF(box.right(), centre.y()));
+    } else {
+        painter.drawLine(QPointF(centre.x(), box.top()), QPointF(centre.x(), box.bottom()));
+    }
+}
+
 }  // namespace
 
 void PageItemPainter::paint(QPainter& painter, const PageItem& item) {
@@ -73,7 +96,7 @@ void PageItemPainter::paint(QPainter& painter, const PageItem& item) {
             paintLabel(painter, item);
             break;
         case PageItem::Kind::Bar:
-            painter.fillRect(item.box(), item.penColor);
+            paintBar(painter, item);
             break;
         case PageItem::Kind::Line:
             painter.setPen(outlinePen(item));
@@ -93,6 +116,12 @@ void PageItemPainter::paint(QPainter& painter, const PageItem& item) {
 }
 
 QRectF PageItemPainter::bounds(const PageItem& item) {
+    if (item.kind == PageItem::Kind::Bar) {
+        // Room for the cosmetic pen of a bar without thickness.
+        const qreal across = item.height == 0 ? 0.5 : 0.0;
+        const qreal along = item.width == 0 ? 0.5 : 0.0;
+        return QRectF(item.box()).adjusted(-along, -across, along, across);
+    }
     if (item.kind != PageItem::Kind::Line) {
         return QRectF(LabelMetrics::box(item));
     }

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 PageView::PageView(Page& page, QWidget* parent)
     : QGraphicsView(parent), scene_(new PageScene(page, this)) {
@@ -18,6 +20,13 @@ PageView::PageView(Page& page, QWidget* parent)
 void PageView::setZoom(qreal factor) {
     zoom_ = factor;
     setTransform(QTransform::fromScale(factor, factor));
+}
+
+void PageView::setWheelStep(int pixels) {
+    wheelStep_ = pixels;
+    if (pixels > 0) {
+        verticalScrollBar()->setSingleStep(pixels);
+    }
 }
 
 QString PageView::nameAt(const QPoint& viewportPoint) const {
@@ -78,6 +87,18 @@ void PageView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         emit itemDoubleClicked(nameAt(event->position().toPoint()));
     }
+}
+
+void PageView::wheelEvent(QWheelEvent* event) {
+    const int turned =
+        event->angleDelta().y() != 0 ? event->angleDelta().y() : event->pixelDelta().y();
+    if (wheelStep_ <= 0 || turned == 0) {
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + (turned > 0 ? -wheelStep_ : wheelStep_));
+    event->accept();
 }
 
 void PageView::leaveEvent(QEvent* event) {

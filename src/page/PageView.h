@@ -28,6 +28,10 @@ public:
     void setZoom(qreal factor);
     qreal zoom() const { return zoom_; }
 
+    // Each wheel event scrolls the page by this many pixels, up or down, however far the
+    // wheel turned; the scroll bar's arrows step as far. 0 keeps the platform's scrolling.
+    void setWheelStep(int pixels);
+
     // Without a filter, any item may take a drop but the one dragged.
     void setDropFilter(DropFilter filter) { dropFilter_ = std::move(filter); }
 
@@ -51,6 +55,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void hover(const QString& name);
@@ -60,6 +65,7 @@ private:
     PageScene* scene_;
     qreal zoom_ = 1.0;
     DropFilter dropFilter_;
+    int wheelStep_ = 0;
     QString hovered_;
     // The press that may become a click or a drag.
     QString pressed_;

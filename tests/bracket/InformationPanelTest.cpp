@@ -99,8 +99,8 @@ TEST_F(LineStartPanelTest, TheFiguresOfTheWizardAreShownAndKeptInTheState) {
     EXPECT_EQ(state_.QualifiersIn, 2);
     EXPECT_EQ(top("Effectif13"), 120 + 45 + 15);
     EXPECT_EQ(text("Effectif13"), QStringLiteral(" 2/ 2  (q)"));
-    EXPECT_EQ(text("Info03"), QStringLiteral(" 2  Couples"));
-    EXPECT_EQ(top("Info03"), 240);
+    // The couples a staggered-entry search left in the state are not this draw's.
+    EXPECT_FALSE(page_.contains(QStringLiteral("Info03")));
     EXPECT_EQ(text("Info04"), QStringLiteral(" 4  TS"));
     EXPECT_EQ(text("Info05"), QStringLiteral("N/2 =  6"));
     EXPECT_EQ(top("Info05"), 265);

@@ -73,6 +73,14 @@ TEST_F(StaggeredPanelTest, TheWorkedExampleShowsItsSolutionAndItsStaircaseStepBy
     EXPECT_FALSE(page_.contains(QStringLiteral("InfoFinEscal1")));
     EXPECT_FALSE(page_.contains(QStringLiteral("Info08")));
     EXPECT_EQ(state_.Steps[4].Entries[1], (StepEntry{QStringLiteral("D"), 8}));
+    EXPECT_FALSE(page_.contains(QStringLiteral("Info03")));
+
+    // The couples of the search are a staggered-entry figure: this panel shows them.
+    page_.clear();
+    state_.Couples = 3;
+    build();
+    EXPECT_EQ(text(QStringLiteral("Info03")), QStringLiteral(" 3  Couples"));
+    EXPECT_EQ(at(QStringLiteral("Info03")), QPoint(655, 150 + 75));
 }
 
 TEST_F(StaggeredPanelTest, ARankingOnThreeToursMakesTheSolutionIncorrect) {

@@ -1,6 +1,7 @@
 #include "BracketTestSupport.h"
 
 #include "bracket/NotesBox.h"
+#include "bracket/TDlgPropriteTableau.h"
 #include "bracket/TTableauPrevisualise.h"
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
@@ -10,10 +11,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -91,13 +98,12 @@ TEST_F(BracketWindow, TheToolBarHoldsEveryCommandInOrderWithItsHint) {
                                   QStringLiteral("Fermer fenêtre"), QStringLiteral("Aide")}));
     EXPECT_EQ(action("SpeedButton1Accepter")->text(), QStringLiteral("Accepter"));
     EXPECT_EQ(action("SpeedButton3")->text(), QStringLiteral("Fermer"));
-    for (const char* later : {"SpeedButton1ProprieteTab", "SpeedButton1SupprimerTab",
-                              "SpeedButton1", "SpeedButtonPrint"}) {
+    for (const char* later : {"SpeedButton1SupprimerTab", "SpeedButton1", "SpeedButtonPrint"}) {
         EXPECT_FALSE(action(later)->isEnabled()) << later;
     }
     for (const char* now :
-         {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante", "SpeedButton2ReafficheTab",
-          "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
+         {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante", "SpeedButton1ProprieteTab",
+          "SpeedButton2ReafficheTab", "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
         EXPECT_TRUE(action(now)->isEnabled()) << now;
     }
 }
@@ -112,15 +118,14 @@ TEST_F(BracketWindow, TheContextMenuListsTheCommandsInOrder) {
                            : each->text() +
                                  (each->isEnabled() ? QString() : QStringLiteral(" (off)")));
     }
-    EXPECT_EQ(
-        entries,
-        (QStringList{
-            QStringLiteral("Supprimer tous les joueurs du tableau (off)"),
-            QStringLiteral("Propriétés du tableau (off)"), QStringLiteral("Réafficher le tableau"),
-            QStringLiteral("-"), QStringLiteral("Augmenter les dimensions du tableau (off)"),
-            QStringLiteral("Diminuer les dimensions du tableau (off)"), QStringLiteral("-"),
-            QStringLiteral("Vérifier les règles et recommandations (off)"), QStringLiteral("-"),
-            QStringLiteral("Imprimer le tableau (off)")}));
+    EXPECT_EQ(entries,
+              (QStringList{
+                  QStringLiteral("Supprimer tous les joueurs du tableau (off)"),
+                  QStringLiteral("Propriétés du tableau"), QStringLiteral("Réafficher le tableau"),
+                  QStringLiteral("-"), QStringLiteral("Augmenter les dimensions du tableau"),
+                  QStringLiteral("Diminuer les dimensions du tableau (off)"), QStringLiteral("-"),
+                  QStringLiteral("Vérifier les règles et recommandations (off)"),
+                  QStringLiteral("-"), QStringLiteral("Imprimer le tableau (off)")}));
 }
 
 TEST_F(BracketWindow, TheLineStartOpeningShowsTheBracketAndItsPanel) {
@@ -189,4 +194,79 @@ TEST_F(BracketWindow, TheStaggeredEntryPointAsksThenShowsTheSolution) {
     EXPECT_TRUE(shownSeed);
     EXPECT_EQ(prompter_.texts().first(),
               QStringLiteral("Mise en place d'une solution du squelette du tableau ?"));
+}
+
+TEST_F(BracketWindow, ThePropertiesDialogReachesTheLayoutOnOkOnly) {
+    const auto answer = [](int percent, const char* button) {
+        QTimer::singleShot(0, [percent, button] {
+            auto* dialog = qobject_cast<TDlgPropriteTableau*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QSpinBox*>(QStringLiteral("SpinEditCaractere"))->setValue(percent);
+            dialog->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        });
+    };
+    answer(150, "CancelBtn");
+    action("SpeedButton1ProprieteTab")->trigger();
+    EXPECT_EQ(view_->logic().geometry().VerticalUnit, 80);
+    answer(150, "OKBtn");
+    action("SpeedButton1ProprieteTab")->trigger();
+    EXPECT_EQ(view_->logic().geometry().VerticalUnit, 15);
+    EXPECT_EQ(onPage(ItemKeys::key(ItemKeys::Name, 2, 9))->left, 20 + 75);
+    answer(100, "OKBtn");
+    action("Proprietesdutableau1")->trigger();
+    EXPECT_EQ(view_->logic().geometry().VerticalUnit, 80);
+}
+
+TEST_F(BracketWindow, TheDialogShowsThePropertiesOfTheView) {
+    TableProperties shown;
+    shown.WithEmptyBranches = true;
+    shown.Dimension = 32;
+    shown.EndBranchesEnabled = false;
+    const TDlgPropriteTableau dialog(shown);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Propriétés du tableau"));
+    EXPECT_TRUE(
+        dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox1AvecBranchesVides"))->isChecked());
+    EXPECT_FALSE(
+        dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox1AvecBranchesFinTab"))->isEnabled());
+    const auto* sizes = dialog.findChild<QComboBox*>(QStringLiteral("ComboBox1EntreeTab"));
+    EXPECT_EQ(sizes->currentText(), QStringLiteral("32"));
+    EXPECT_FALSE(sizes->isEnabled());
+    const auto* percent = dialog.findChild<QSpinBox*>(QStringLiteral("SpinEditCaractere"));
+    EXPECT_EQ(percent->value(), 100);
+    EXPECT_EQ(percent->singleStep(), 10);
+    EXPECT_EQ(percent->toolTip(),
+              QStringLiteral("Réduire ou agrandir l'affichage des joueurs sur les tableaux"));
+    EXPECT_EQ(dialog.values().WithEmptyBranches, true);
+    EXPECT_EQ(dialog.values().Dimension, 32);
+}
+
+TEST_F(BracketWindow, TheDimensionCommandsAddAndRemoveTheFirstRound) {
+    QAction* smaller = action("Diminuerlesdimensionsdutableau1");
+    action("Augmenterlesdimensionsdutableau1")->trigger();
+    EXPECT_EQ(state_.Dimension, 16);
+    EXPECT_TRUE(smaller->isEnabled());
+    EXPECT_NE(onPage(ItemKeys::key(ItemKeys::Name, 5, 31)), nullptr);
+    smaller->trigger();
+    EXPECT_EQ(state_.Dimension, 8);
+    EXPECT_FALSE(smaller->isEnabled());
+    EXPECT_EQ(onPage(ItemKeys::key(ItemKeys::Name, 5, 31)), nullptr);
+}
+
+TEST_F(BracketWindow, TheWheelScrollsEightPixelsAndAResizeKeepsThePanelInPlace) {
+    view_->setWindowState(Qt::WindowNoState);
+    view_->resize(500, 300);
+    view_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+    PageView* page = view_->pageView();
+    QScrollBar* bar = page->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 16);
+    const QPointF inside(50, 50);
+    QWheelEvent down(inside, page->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(page->viewport(), &down);
+    EXPECT_EQ(bar->value(), 8);
+
+    view_->page().change(QStringLiteral("Info2"), [](PageItem& item) { item.top = 400; });
+    view_->resize(520, 320);
+    EXPECT_EQ(onPage(QStringLiteral("Info2"))->top, 35);
 }

@@ -3,7 +3,9 @@
 #include "bracket/NotesBox.h"
 #include "bracket/PageScaling.h"
 #include "bracket/StaggeredOpening.h"
+#include "bracket/TableProperties.h"
 #include "bracket/TableauPrevisualise.h"
+#include "common/FailingDisk.h"
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
 
@@ -162,4 +164,83 @@ TEST_F(BracketViewLogic, TheStaggeredOpeningAsksAndOnNoTakesTheEntrantsOff) {
     EXPECT_EQ(table.integer(DrawLine::Position), 0);
     ASSERT_TRUE(table.FindKey({7}));
     EXPECT_EQ(table.integer(DrawLine::Position), DrawLine::OutgoingQualifier);
+}
+
+TEST_F(BracketViewLogic, AddingAndRemovingARoundRedrawsTheBracketAndCountsTheRounds) {
+    openLineStart({{1, lineOf(DrawLine::Entrant, "Dupont")}});
+    EXPECT_FALSE(view_->CanRemoveRound());
+    EXPECT_FALSE(view_->RemoveRound());  // nothing was added in this view
+    EXPECT_EQ(state_.Dimension, 8);
+
+    ASSERT_TRUE(view_->AddRound());
+    EXPECT_EQ(state_.Dimension, 16);
+    EXPECT_EQ(view_->AddedRounds(), 1);
+    EXPECT_TRUE(view_->CanRemoveRound());
+    // Redrawn from the table reopened: 16 entries, the old line 1 now in round 2.
+    EXPECT_EQ(view_->geometry().VerticalUnit, 40);
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 2, 17)).text, QStringLiteral("Dupont "));
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 1, 16)).text, QStringLiteral(" "));
+    EXPECT_TRUE(page_.contains(ItemKeys::key(ItemKeys::Name, 5, 31)));
+    EXPECT_EQ(at(QStringLiteral("Info2")).text, QStringLiteral("D = 16"));
+
+    ASSERT_TRUE(view_->AddRound());
+    EXPECT_EQ(state_.Dimension, 32);
+    ASSERT_TRUE(view_->RemoveRound());
+    ASSERT_TRUE(view_->RemoveRound());
+    EXPECT_FALSE(view_->CanRemoveRound());
+    EXPECT_EQ(state_.Dimension, 8);
+    EXPECT_EQ(view_->geometry().VerticalUnit, 80);
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 1, 1)).text, QStringLiteral("Dupont "));
+    EXPECT_FALSE(page_.contains(ItemKeys::key(ItemKeys::Name, 5, 31)));
+    EXPECT_TRUE(prompter_.entries().isEmpty());
+}
+
+TEST_F(BracketViewLogic, ADrawOf1024EntriesDoesNotGrow) {
+    openLineStart();
+    state_.Dimension = 1024;
+    EXPECT_FALSE(view_->AddRound());
+    ASSERT_EQ(prompter_.entries().size(), 1);
+    EXPECT_EQ(prompter_.entries().first().text,
+              QStringLiteral("Le tableau ne peut pas dépasser 1024 entrées."));
+    EXPECT_EQ(view_->AddedRounds(), 0);
+}
+
+TEST_F(BracketViewLogic, AFullDiskWhileAddingARoundIsToldAndChangesNothing) {
+    FailingDisk disk;  // before the table is opened, so that it writes through the disk
+    openLineStart();
+    disk.fillAfter(0, FailingDisk::Files::All, "Tmpaaaa2.db");
+    EXPECT_FALSE(view_->AddRound());
+    disk.makeRoom();
+    ASSERT_EQ(prompter_.entries().size(), 1);
+    EXPECT_EQ(prompter_.entries().first().kind, Prompter::Kind::Warning);
+    EXPECT_EQ(state_.Dimension, 8);
+    EXPECT_EQ(view_->AddedRounds(), 0);
+    EXPECT_TRUE(page_.contains(ItemKeys::key(ItemKeys::Name, 4, 15)));
+}
+
+TEST_F(BracketViewLogic, ThePropertiesChangeTheBranchesAndTheGeometryOfTheRedisplay) {
+    openLineStart({{3, lineOf(DrawLine::Entrant, "Dupont")}});
+    TableProperties shown = view_->Properties();
+    EXPECT_TRUE(shown.WithEmptyBranches);
+    EXPECT_TRUE(shown.EndBranchesEnabled);
+    EXPECT_EQ(shown.Dimension, 8);
+
+    // 150 %: the geometry of the value, no longer fitted to the height of 64 entries.
+    shown.Percent = 150;
+    view_->ApplyProperties(shown);
+    EXPECT_EQ(view_->geometry(), (BracketGeometry{15, 75, 75}));
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 2, 11)).left, 20 + 75);
+    EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 1, 3)).top, 20 + 2 * 15 - 11);
+    EXPECT_TRUE(page_.contains(ItemKeys::key(ItemKeys::Name, 1, 5)));
+
+    shown.WithEmptyBranches = false;
+    view_->ApplyProperties(shown);
+    EXPECT_TRUE(view_->settings().HideEmptyBranches);
+    EXPECT_EQ(view_->geometry().VerticalUnit, 15);
+    EXPECT_FALSE(page_.contains(ItemKeys::key(ItemKeys::Name, 1, 5)));  // empty, hidden
+
+    // OK without change: 100 % reopens the table and fits the draw of 8 again.
+    view_->ApplyProperties(view_->Properties());
+    EXPECT_EQ(view_->geometry().VerticalUnit, 80);
+    EXPECT_EQ(view_->geometry().LineWidth, 50);
 }

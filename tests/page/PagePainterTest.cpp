@@ -178,3 +178,35 @@ TEST(PagePainter, AFramedLabelKeepsItsTextInsideItsFrame) {
     EXPECT_FALSE(inked(image, QRect(11, 11, 58, 2)));
     EXPECT_TRUE(inked(image, QRect(15, 13, 40, 20)));
 }
+
+// A one-pixel segment shown smaller than a device pixel, or one whose rounded edges met
+// when the page was zoomed out, still leaves a line one device pixel wide.
+TEST(PagePainter, ThinBarsStayVisibleAtEveryScale) {
+    Page page;
+    page.add(shape(PageItem::Kind::Bar, "across", QRect(10, 41, 30, 1)));
+    page.add(shape(PageItem::Kind::Bar, "down", QRect(60, 10, 1, 30)));
+    page.add(shape(PageItem::Kind::Bar, "flat", QRect(10, 62, 30, 0)));
+    page.add(shape(PageItem::Kind::Bar, "upright", QRect(80, 10, 0, 30)));
+    for (const qreal zoom : {1.0, 0.64, 0.41, 0.2}) {
+        const QImage image = PagePainter::image(page, zoom);
+        const auto scaled = [zoom](int x, int y, int width, int height) {
+            return QRectF(x * zoom, y * zoom, width * zoom, height * zoom)
+                .toAlignedRect()
+                .adjusted(-1, -1, 1, 1);
+        };
+        EXPECT_TRUE(inked(image, scaled(10, 41, 30, 1))) << zoom;
+        EXPECT_TRUE(inked(image, scaled(60, 10, 1, 30))) << zoom;
+        EXPECT_TRUE(inked(image, scaled(10, 62, 30, 0))) << zoom;
+        EXPECT_TRUE(inked(image, scaled(80, 10, 0, 30))) << zoom;
+    }
+    // At full size a one-pixel bar covers its own pixels only.
+    const QImage full = PagePainter::image(page);
+    EXPECT_EQ(full.pixelColor(10, 41), Red);
+    EXPECT_EQ(full.pixelColor(10, 40), White);
+    EXPECT_EQ(full.pixelColor(10, 42), White);
+    // A bar of two pixels on a device of half the size is filled, not drawn as a line.
+    Page thick;
+    thick.add(shape(PageItem::Kind::Bar, "thick", QRect(0, 0, 20, 4)));
+    const QImage half = PagePainter::image(thick, 0.5);
+    EXPECT_EQ(half.pixelColor(5, 1), Red);
+}

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -266,4 +267,27 @@ TEST_F(PageViewTest, ABatchOfChangesSettlesTheScrollableAreaAtItsEnd) {
         EXPECT_NE(view->pageScene().item(QStringLiteral("far")), nullptr);
     }
     EXPECT_EQ(view->pageScene().sceneRect(), QRectF(0, 0, 740, 1016));
+}
+
+TEST_F(PageViewTest, EachWheelEventScrollsByTheWheelStep) {
+    page.add(item(QStringLiteral("tall"), QRect(0, 0, 50, 3000)));
+    QScrollBar* bar = view->verticalScrollBar();
+    const auto wheel = [this](int delta) {
+        QWheelEvent event(QPointF(50, 50), view->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &event);
+    };
+    view->setWheelStep(8);
+    EXPECT_EQ(bar->singleStep(), 8);
+    wheel(-120);
+    EXPECT_EQ(bar->value(), 8);
+    wheel(-360);  // a turn of three notches in one event still steps once
+    EXPECT_EQ(bar->value(), 16);
+    wheel(120);
+    EXPECT_EQ(bar->value(), 8);
+
+    // Without a step, the platform's scrolling goes further than one step per notch.
+    view->setWheelStep(0);
+    wheel(-120);
+    EXPECT_GT(bar->value(), 16);
 }

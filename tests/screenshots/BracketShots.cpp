@@ -2,6 +2,7 @@
 
 #include "app/AppWindowFactory.h"
 #include "bracket/StaggeredOpening.h"
+#include "bracket/TDlgPropriteTableau.h"
 #include "bracket/TTableauPrevisualise.h"
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
@@ -99,6 +100,15 @@ bool lineStartWizard(const QString& dataDirectory, const QString& path, const Sa
     return save(wizard, path);
 }
 
+// The properties dialog as it opens over a staggered-entry draw of 64 shown with its
+// empty branches.
+bool propertiesDialog(const QString& path, const SaveWindow& save) {
+    BracketSettings settings;
+    settings.HideEmptyBranches = false;
+    TDlgPropriteTableau dialog(TableProperties::Of(settings, 64));
+    return save(dialog, path);
+}
+
 }  // namespace
 
 bool takeBracketShots(const QDir& output, const QString& dataDirectory, const SaveWindow& save) {
@@ -115,5 +125,6 @@ bool takeBracketShots(const QDir& output, const QString& dataDirectory, const Sa
     ok = lineStart(dataDirectory, output.filePath(QStringLiteral("bracket-line-start-1024.png")),
                    save, many, {60, 70, 70, 70, 70, 70, 70, 80, 80, 90, 90, 90}, 0, 0, 32) &&
          ok;
+    ok = propertiesDialog(output.filePath(QStringLiteral("bracket-properties.png")), save) && ok;
     return ok;
 }
