@@ -13,6 +13,7 @@
 #include "core/Prompter.h"
 #include "core/RankingLadder.h"
 #include "core/StaircaseState.h"
+#include "drawtable/RankingOrderList.h"
 #include "drawtable/RecordTable.h"
 #include "drawtable/TableLayout.h"
 #include "drawtable/TableNames.h"
@@ -142,6 +143,16 @@ void TableauPrevisualise::FullRedisplay(bool reopen) {
     } else {
         StaggeredPanel();
     }
+}
+
+// The rule tables belong to the host: they stand beside its draw table.
+RulesVerification::Report TableauPrevisualise::CheckRules(std::optional<QString> rankingOrderPath) {
+    FullRedisplay(true);
+    const RulesVerification::Places places{
+        rankingOrderPath.value_or(host_.InstallPath(RankingOrderList::FileName)),
+        host_.WorkingDirectory};
+    return RulesVerification(page_, fonts_, prompter_, cursor_)
+        .HighlightFindings(*table_, state_.Dimension, state_.QualifiersOut, places);
 }
 
 void TableauPrevisualise::ZoomIn() {

@@ -5,10 +5,12 @@
 #include "FontSettings.h"
 #include "InformationPanel.h"
 #include "NotesBox.h"
+#include "RulesVerification.h"
 
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class BusyCursor;
 class HostInterface;
@@ -53,6 +55,11 @@ public:
     void OpenStaggered();
     // "Réafficher le tableau": the page rebuilt from the table, under the busy cursor.
     void FullRedisplay(bool reopen);
+
+    // "Vérifier les règles et recommandations": a full redisplay with the table reopened,
+    // then the findings of the rules check marked on it. The ranking order list is the
+    // program's unless another one is given.
+    RulesVerification::Report CheckRules(std::optional<QString> rankingOrderPath = std::nullopt);
 
     void ZoomIn();   // "Zoom plus": 120 / 100
     void ZoomOut();  // "Zoom moins": 80 / 100

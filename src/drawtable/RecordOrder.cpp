@@ -1,5 +1,7 @@
 #include "RecordOrder.h"
 
+#include "core/Cp1252.h"
+
 #include <algorithm>
 
 namespace {
@@ -11,7 +13,14 @@ int compareValues(const QVariant& a, const QVariant& b, FieldType type) {
         return a.isNull() == b.isNull() ? 0 : (a.isNull() ? -1 : 1);
     }
     if (type == FieldType::Text) {
-        const int order = a.toString().compare(b.toString());
+        // Texts are ordered by their Windows-1252 bytes, as the host's tables order them;
+        // texts the set cannot tell apart fall back on their characters.
+        const QString x = a.toString();
+        const QString y = b.toString();
+        int order = Cp1252::encode(x).compare(Cp1252::encode(y));
+        if (order == 0) {
+            order = x.compare(y);
+        }
         return order < 0 ? -1 : (order > 0 ? 1 : 0);
     }
     const qlonglong x = a.toLongLong();

@@ -14,7 +14,7 @@ void PageGraphicsItem::setPageItem(const PageItem& item) {
     setPos(item.left, item.top);
     bounds_ = PageItemPainter::bounds(item).translated(-item.left, -item.top);
     setVisible(item.visible);
-    setToolTip(item.hint);
+    setToolTip(item.showHint ? item.hint : QString());
     update();
 }
 

@@ -38,6 +38,9 @@ struct PageItem {
     PageFont font;
     QColor textColor = QColor(0, 0, 0);
     QColor background;  // invalid: transparent
+    // Labels: the background colour is kept but not painted, as on a transparent control
+    // whose colour was set.
+    bool transparent = false;
     // Labels: a one-pixel frame inside the box, the text kept 5 pixels from its sides and
     // 3 from its top and bottom, as in an edit box; invalid: no frame.
     QColor frameColor;
@@ -49,6 +52,7 @@ struct PageItem {
     QColor brushColor;  // rectangles and circles; invalid: not filled
 
     QString hint;
+    bool showHint = true;  // false: the hint is kept but not shown
     int tag = 0;
     Qt::CursorShape cursor = Qt::ArrowCursor;
     bool visible = true;

@@ -20,7 +20,7 @@ int textFlags(const PageItem& item) {
 
 void paintLabel(QPainter& painter, const PageItem& item) {
     const QRect box = LabelMetrics::box(item);
-    if (item.background.isValid()) {
+    if (item.background.isValid() && !item.transparent) {
         painter.fillRect(box, item.background);
     }
     if (item.frameColor.isValid()) {

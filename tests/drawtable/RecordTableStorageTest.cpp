@@ -144,3 +144,26 @@ TEST_F(RecordTableStorage, AFolderThatDoesNotExistIsReported) {
     EXPECT_TRUE(table.errorText().startsWith(QStringLiteral("Impossible d'ouvrir la table \"")))
         << table.errorText().toStdString();
 }
+
+// The host's tables order their text keys by Windows-1252 bytes: "Œ" (0x8C) before "°"
+// (0xB0), though its character code is the higher one.
+TEST_F(RecordTableStorage, TextKeysAreOrderedByTheirWindows1252Bytes) {
+    RecordTable table(TableLayout::RuleFinding(), location(), QStringLiteral("TMVERIFI.DB"));
+    ASSERT_TRUE(table.Open());
+    for (const QString& type : {QStringLiteral("q01"), QStringLiteral("N°10"), QStringLiteral("NŒ"),
+                                QStringLiteral("QE"), QStringLiteral("NC")}) {
+        table.Insert();
+        table.setText(QStringLiteral("Type"), type);
+        ASSERT_TRUE(table.Post());
+    }
+    table.Close();
+    ASSERT_TRUE(table.Open());
+    QStringList types;
+    for (table.First(); !table.Eof(); table.Next()) {
+        types.append(table.text(QStringLiteral("Type")));
+    }
+    EXPECT_EQ(types,
+              (QStringList{QStringLiteral("NC"), QStringLiteral("NŒ"), QStringLiteral("N°10"),
+                           QStringLiteral("QE"), QStringLiteral("q01")}));
+    EXPECT_TRUE(table.FindKey({QStringLiteral("N°10")}));
+}

@@ -210,3 +210,15 @@ TEST(PagePainter, ThinBarsStayVisibleAtEveryScale) {
     const QImage half = PagePainter::image(thick, 0.5);
     EXPECT_EQ(half.pixelColor(5, 1), Red);
 }
+
+// A transparent label keeps its colour for later but paints only its text.
+TEST(PagePainter, ATransparentLabelPaintsNoBackground) {
+    Page page;
+    PageItem label = shape(PageItem::Kind::Label, "label", QRect(10, 10, 30, 16));
+    label.background = Red;
+    label.transparent = true;
+    page.add(label);
+    EXPECT_FALSE(inked(PagePainter::image(page), QRect(10, 10, 30, 16)));
+    page.change(QStringLiteral("label"), [](PageItem& item) { item.transparent = false; });
+    EXPECT_EQ(PagePainter::image(page).pixelColor(12, 12), Red);
+}

@@ -67,6 +67,9 @@ TEST_F(PageViewTest, MirrorsEveryChangeOfThePage) {
     EXPECT_EQ(changed->pos(), QPointF(70, 9));
     EXPECT_EQ(changed->toolTip(), QStringLiteral("Tête de série"));
     EXPECT_FALSE(changed->isVisible());
+    // A hint switched off is kept but not shown.
+    page.change(QStringLiteral("COL0111"), [](PageItem& label) { label.showHint = false; });
+    EXPECT_EQ(changed->toolTip(), QString());
 
     page.remove(QStringLiteral("#seg"));
     EXPECT_EQ(scene.item(QStringLiteral("#seg")), nullptr);
