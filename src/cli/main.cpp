@@ -3,6 +3,7 @@
 #include "SolveCommand.h"
 #include "TeeSkeletonCommand.h"
 #include "TelDrawCommand.h"
+#include "UpdateCommand.h"
 
 #include "OrvanelConfig.h"
 
@@ -18,5 +19,6 @@ int main(int argc, char* argv[]) {
     program.add(std::make_unique<TelDrawCommand>());
     program.add(std::make_unique<SolveCommand>());
     program.add(std::make_unique<TeeSkeletonCommand>());
+    program.add(std::make_unique<UpdateCommand>());
     return program.run(QCoreApplication::arguments().mid(1));
 }
