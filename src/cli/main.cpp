@@ -4,6 +4,7 @@
 #include "SolveCommand.h"
 #include "TeeSkeletonCommand.h"
 #include "TelDrawCommand.h"
+#include "UpdateCommand.h"
 
 #include "OrvanelConfig.h"
 
@@ -20,5 +21,6 @@ int main(int argc, char* argv[]) {
     program.add(std::make_unique<SolveCommand>());
     program.add(std::make_unique<TeeSkeletonCommand>());
     program.add(std::make_unique<ExportDrawCommand>());
+    program.add(std::make_unique<UpdateCommand>());
     return program.run(QCoreApplication::arguments().mid(1));
 }
