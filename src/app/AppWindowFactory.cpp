@@ -21,6 +21,12 @@ void AppWindowFactory::showStaircaseView(QWidget* parent) {
     view.exec();
 }
 
+void AppWindowFactory::showManualEntry(QWidget* parent) {
+    TAfficheEscalierTabEchelonne view(host_, state_, prompter_, cursor_, *this, parent);
+    view.Saisirunescalier1Click();
+    view.exec();
+}
+
 bool AppWindowFactory::showLineStartBracket(const LineStartFigures& figures, bool acceptEnabled,
                                             QWidget* parent) {
     TTableauPrevisualise view(host_, state_, prompter_, cursor_, parent);

@@ -21,6 +21,7 @@ public:
     std::unique_ptr<Wizard> create(int drawType) override;
 
     void showStaircaseView(QWidget* parent) override;
+    void showManualEntry(QWidget* parent) override;
     bool showLineStartBracket(const LineStartFigures& figures, bool acceptEnabled,
                               QWidget* parent) override;
     bool showStaggeredBracket(int currentSolution, bool acceptEnabled, QWidget* parent) override;

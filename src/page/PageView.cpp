@@ -76,6 +76,8 @@ void PageView::mouseReleaseEvent(QMouseEvent* event) {
         showCursorOf(name);
         if (accepts(name)) {
             emit itemDropped(source, name);
+        } else {
+            emit dragCancelled(source);
         }
     } else if (name == source) {
         emit itemClicked(name, event->button());

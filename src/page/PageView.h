@@ -43,6 +43,8 @@ signals:
     void itemDoubleClicked(const QString& name);
     void dragStarted(const QString& source);
     void itemDropped(const QString& source, const QString& target);
+    // A drag released where no item takes it.
+    void dragCancelled(const QString& source);
     void itemEntered(const QString& name);
     void itemLeft(const QString& name);
     // Every key goes to the window: the view does not scroll by keyboard.

@@ -35,11 +35,12 @@ EntryEvaluation::Result EntryEvaluation::Run(Page& page, StaircaseState& state,
     state.ResetSteps();
     Result result;
     result.tours = tours;
-    result.dimension = view.StoreDimension(tours);
+    const int dimension = view.StoreDimension(tours);
+    result.dimension = state.Dimension;
     view.TourCount = static_cast<std::int16_t>(tours);
     page.change(StaircaseViewLogic::DrawLabelName(), [&](PageItem& caption) {
         caption.text = QStringLiteral("Tableau à %1 entrées et joueurs sur %2 tour(s)")
-                           .arg(result.dimension)
+                           .arg(dimension)
                            .arg(tours);
     });
 

@@ -14,7 +14,7 @@ class EntryEvaluation {
 public:
     struct Result {
         int tours = 0;
-        int dimension = 0;
+        int dimension = 0;  // as written into the state
         StaircaseSolution solution;
         OneBased<StaircaseStep, StaircaseState::StepCount> steps;
         int oneTour = 0;  // rankings whose lines all stand in one tour

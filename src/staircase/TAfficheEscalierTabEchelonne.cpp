@@ -1,5 +1,6 @@
 #include "TAfficheEscalierTabEchelonne.h"
 
+#include "EntryNames.h"
 #include "SolutionAcceptance.h"
 #include "StaggeredSkeleton.h"
 #include "StaircasePictures.h"
@@ -29,6 +30,16 @@ constexpr int SpeedBarHeight = 32;
 // The key codes of the view's keys, as the logic knows them.
 int KeyCode(int key) {
     switch (key) {
+        case Qt::Key_Up:
+            return 38;
+        case Qt::Key_Down:
+            return 40;
+        case Qt::Key_Insert:
+            return 45;
+        case Qt::Key_Delete:
+            return 46;
+        case Qt::Key_Q:
+            return 81;
         case Qt::Key_PageUp:
             return 33;
         case Qt::Key_PageDown:
@@ -58,7 +69,8 @@ TAfficheEscalierTabEchelonne::TAfficheEscalierTabEchelonne(const HostInterface& 
       prompter_(prompter),
       cursor_(cursor),
       windows_(windows),
-      logic_(state, page_, cursor) {
+      logic_(state, page_, cursor),
+      entry_(state, page_, prompter, logic_) {
     setObjectName(QStringLiteral("AfficheEscalierTabEchelonne"));
     setWindowTitle(QStringLiteral("Orvanel"));
     QFont font(QStringLiteral("Arial"), 8);
@@ -73,11 +85,30 @@ TAfficheEscalierTabEchelonne::TAfficheEscalierTabEchelonne(const HostInterface& 
     ScrollBox1->setFont(QFont(QStringLiteral("Arial"), 8));
     ScrollBox1->setBackgroundBrush(palette().window());
     ScrollBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ScrollBox1, &PageView::keyPressed, this, [this](int key) { FormKeyDown(key); });
-    createMenu();
-    connect(ScrollBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        PopupMenu1->exec(ScrollBox1->viewport()->mapToGlobal(at));
+    connect(ScrollBox1, &PageView::keyPressed, this,
+            [this](int key, Qt::KeyboardModifiers, const QString& text) {
+                if (!FormKeyPress(text)) {
+                    FormKeyDown(key);
+                }
+            });
+    // Only the entry's labels can be dragged; each drop, refused drag and click goes to
+    // the entry, which a click reaches as a drag without a target.
+    ScrollBox1->setDropFilter([this](const QString& source, const QString& target) {
+        return entry_.Accepts(source, target);
     });
+    connect(ScrollBox1, &PageView::itemDropped, this,
+            [this](const QString& source, const QString& target) { entry_.Drag(source, target); });
+    connect(ScrollBox1, &PageView::dragCancelled, this,
+            [this](const QString& source) { entry_.Drag(source, QString()); });
+    connect(ScrollBox1, &PageView::itemClicked, this,
+            [this](const QString& name, Qt::MouseButton button) {
+                if (button == Qt::LeftButton) {
+                    entry_.Drag(name, QString());
+                }
+            });
+    createMenu();
+    connect(ScrollBox1, &QWidget::customContextMenuRequested, this,
+            &TAfficheEscalierTabEchelonne::contextMenu);
 
     // Accepting copies into the host's draw table: there is none while the program runs
     // on its own, when the host's table is the working table itself.
@@ -177,10 +208,21 @@ void TAfficheEscalierTabEchelonne::createMenu() {
     QAction* bracket = add("Visualiserletableau1", QStringLiteral("Visualiser le tableau"));
     PopupMenu1->addSeparator();
     QAction* manual = add("Saisirunescalier1", QStringLiteral("Saisir un escalier"));
-    // Printing and manual entry come with later versions.
-    for (QAction* later : {print, manual}) {
-        later->setEnabled(false);
-    }
+    // The program prints no staircase.
+    print->setEnabled(false);
+    connect(manual, &QAction::triggered, this,
+            &TAfficheEscalierTabEchelonne::Saisirunescalier1Click);
+
+    PopupMenuSaisieEscalier = new QMenu(this);
+    PopupMenuSaisieEscalier->setObjectName(QStringLiteral("PopupMenuSaisieEscalier"));
+    QAction* addTour =
+        PopupMenuSaisieEscalier->addAction(QStringLiteral("Ajouter un tour à l'escalier"),
+                                           [this] { entry_.Ajouteruntourlescalier1Click(); });
+    addTour->setObjectName(QStringLiteral("Ajouteruntourlescalier1"));
+    QAction* deleteTour =
+        PopupMenuSaisieEscalier->addAction(QStringLiteral("Supprimer ce tour d'escalier"),
+                                           [this] { entry_.Supprimercetourdescalier1Click(); });
+    deleteTour->setObjectName(QStringLiteral("Supprimercetourdescalier1"));
     connect(Mettreenplacecettesolution1, &QAction::triggered, this,
             &TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick);
     connect(bracket, &QAction::triggered, this,
@@ -199,14 +241,33 @@ void TAfficheEscalierTabEchelonne::showEvent(QShowEvent* event) {
 }
 
 void TAfficheEscalierTabEchelonne::keyPressEvent(QKeyEvent* event) {
-    if (FormKeyDown(event->key())) {
+    if (FormKeyPress(event->text()) || FormKeyDown(event->key())) {
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
+void TAfficheEscalierTabEchelonne::Saisirunescalier1Click() {
+    entry_.Saisirunescalier1Click();
+}
+
+// The entry's labels open the entry's menu; the rest of the page the view's own.
+void TAfficheEscalierTabEchelonne::contextMenu(const QPoint& at) {
+    const QString name = ScrollBox1->nameAt(at);
+    QMenu* menu =
+        entry_.Shown() && EntryNames::isActive(name) ? PopupMenuSaisieEscalier : PopupMenu1;
+    menu->exec(ScrollBox1->viewport()->mapToGlobal(at));
+}
+
+bool TAfficheEscalierTabEchelonne::FormKeyPress(const QString& text) {
+    return text.size() == 1 && entry_.KeyPress(text.front());
+}
+
 bool TAfficheEscalierTabEchelonne::FormKeyDown(int key) {
+    if (entry_.KeyDown(KeyCode(key))) {
+        return true;
+    }
     const bool handled = logic_.KeyDown(KeyCode(key));
     if (handled) {
         refresh();
@@ -240,6 +301,10 @@ void TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick() {
 void TAfficheEscalierTabEchelonne::SpeedButton1SqueletteClick() {
     {
         BusyCursorScope wait(cursor_);
+        // The entered staircase is evaluated as it stands, complete or not.
+        if (state_.ManualEntry) {
+            entry_.AfficheInfoEscalierSaisi();
+        }
         StaggeredSkeleton skeleton(state_, logic_.TourCount, TableLocations::Of(host_), prompter_);
         if (!skeleton.TraiteSqueletteTableau()) {
             return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StaircaseEntry.h"
 #include "StaircaseViewLogic.h"
 #include "page/Page.h"
 
@@ -19,8 +20,9 @@ class WindowFactory;
 // as a page of labels and lines under a bar of speed buttons. What it shows and which
 // buttons are enabled come from StaircaseViewLogic; accepting a solution is
 // SolutionAcceptance. "Squelette du tableau" builds the solution's skeleton and opens the
-// bracket view on it. Printing and manual entry come later: their buttons and menu items
-// stay disabled.
+// bracket view on it. "Saisir un escalier" turns the page into the entry of a staircase
+// by hand (StaircaseEntry), driven by the keys, the mouse and the labels' context menu.
+// Printing is not offered: its button and menu item stay disabled.
 class TAfficheEscalierTabEchelonne : public QDialog {
     Q_OBJECT
 
@@ -31,6 +33,9 @@ public:
                                  QWidget* parent = nullptr);
 
     const StaircaseViewLogic& logic() const { return logic_; }
+    const StaircaseEntry& entry() const { return entry_; }
+    // "Saisir un escalier": the entry of a staircase by hand, before or after showing.
+    void Saisirunescalier1Click();
     static QString HelpText();
 
 protected:
@@ -44,6 +49,9 @@ private:
     void createMenu();
     // Page Up, Left, Page Down, Right, End and Home; false for any other key.
     bool FormKeyDown(int key);
+    // "+" and "-" of the entry; false for any other text.
+    bool FormKeyPress(const QString& text);
+    void contextMenu(const QPoint& at);
     void navigate(void (StaircaseViewLogic::*step)());
     // The enabled states of the two navigation buttons, as the logic left them.
     void refresh();
@@ -57,6 +65,7 @@ private:
     WindowFactory& windows_;
     Page page_;
     StaircaseViewLogic logic_;
+    StaircaseEntry entry_;
 
     QToolButton* SpeedButtonProgPrecedente = nullptr;
     QToolButton* SpeedButtonProgSuivante = nullptr;
@@ -68,4 +77,5 @@ private:
     PageView* ScrollBox1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Mettreenplacecettesolution1 = nullptr;
+    QMenu* PopupMenuSaisieEscalier = nullptr;
 };

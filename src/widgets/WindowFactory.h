@@ -15,6 +15,8 @@ public:
     // The staircase view, over the solutions of the search the staggered-entry wizard
     // has just stored in the state.
     virtual void showStaircaseView(QWidget* parent) = 0;
+    // The staircase view opened on the entry of a staircase by hand.
+    virtual void showManualEntry(QWidget* parent) = 0;
 
     // The bracket view of a line-start draw, "Tmpaaaa2.db" ready, with the wizard's
     // figures; true when it closed with "Accepter".

@@ -5,6 +5,7 @@
 #include "core/IntegerText.h"
 #include "core/Prompter.h"
 #include "core/StaircaseState.h"
+#include "staircase/StaircaseEntry.h"
 
 #include <algorithm>
 
@@ -206,7 +207,11 @@ StaggeredWizardLogic::Ending StaggeredWizardLogic::EscalierClick(const Hooks& ho
         return Ending::CloseIgnore;
     }
     state_.TotalPlayers = static_cast<std::int16_t>(state_.TotalPlayers + state_.QualifiersIn);
-    Call(hooks.showManualEntry);
+    if (const std::optional<QString> refused = StaircaseEntry::Refusal(state_)) {
+        prompter_.message(*refused);
+    } else {
+        Call(hooks.showManualEntry);
+    }
     if (state_.Accepted) {
         return Ending::CloseOk;
     }

@@ -192,6 +192,8 @@ void TOrvanelEchelon::connectControls() {
     connect(CheckBox1Verif, &QCheckBox::toggled, this,
             [this](bool checked) { logic_.controls.VerifChecked = checked; });
     connect(SuivantBtn, &QPushButton::clicked, this, &TOrvanelEchelon::SuivantBtnClick);
+    connect(BitBtn1SaisieEscalier, &QPushButton::clicked, this,
+            &TOrvanelEchelon::BitBtn1SaisieEscalierClick);
     connect(PrecedentBtn, &QPushButton::clicked, this, [this] {
         logic_.PrecedentBtnClick();
         refresh();
@@ -253,8 +255,7 @@ void TOrvanelEchelon::refresh() {
     Label1Iteration->setText(c.Label1Iteration.text);
     Label1Iteration->setVisible(c.Label1Iteration.visible);
     SuivantBtn->setEnabled(c.SuivantEnabled);
-    // Manual staircase entry comes with a later version.
-    BitBtn1SaisieEscalier->setEnabled(false);
+    BitBtn1SaisieEscalier->setEnabled(c.EscalierEnabled);
     PrecedentBtn->setEnabled(c.PrecedentEnabled);
     CancelBtn->setEnabled(c.CancelEnabled);
     HelpBtn->setEnabled(c.HelpEnabled);
@@ -284,6 +285,19 @@ void TOrvanelEchelon::SuivantBtnClick() {
     refresh();
     if (ending == StaggeredWizardLogic::Ending::CloseOk) {
         accept();
+    }
+}
+
+void TOrvanelEchelon::BitBtn1SaisieEscalierClick() {
+    StaggeredWizardLogic::Hooks hooks;
+    hooks.showManualEntry = [this] { windows_.showManualEntry(this); };
+    const StaggeredWizardLogic::Ending ending = logic_.EscalierClick(hooks);
+    refresh();
+    // A grid that could not be read closes the wizard without a result.
+    if (ending == StaggeredWizardLogic::Ending::CloseOk) {
+        accept();
+    } else if (ending == StaggeredWizardLogic::Ending::CloseIgnore) {
+        reject();
     }
 }
 

@@ -49,6 +49,7 @@ private:
     void refresh();
     void refreshGrid();
     void SuivantBtnClick();
+    void BitBtn1SaisieEscalierClick();
     void ShowSolutions();
 
     Prompter& prompter_;

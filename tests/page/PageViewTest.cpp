@@ -149,6 +149,7 @@ TEST_F(PageViewTest, DragsStartPastTheThresholdAndDropOnAnotherItem) {
     QSignalSpy started(view.get(), &PageView::dragStarted);
     QSignalSpy dropped(view.get(), &PageView::itemDropped);
     QSignalSpy clicks(view.get(), &PageView::itemClicked);
+    QSignalSpy cancelled(view.get(), &PageView::dragCancelled);
     const int threshold = QApplication::startDragDistance();
 
     // A shake below the threshold stays a click.
@@ -182,6 +183,8 @@ TEST_F(PageViewTest, DragsStartPastTheThresholdAndDropOnAnotherItem) {
     }
     EXPECT_EQ(dropped.size(), 1);
     EXPECT_EQ(started.size(), 4);
+    ASSERT_EQ(cancelled.size(), 3);
+    EXPECT_EQ(cancelled[0][0].toString(), QStringLiteral("COL0103"));
 
     // An item that is not draggable never starts a drag.
     QTest::mousePress(viewport(), Qt::LeftButton, {}, at(130, 25));

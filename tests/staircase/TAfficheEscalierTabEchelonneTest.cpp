@@ -162,9 +162,8 @@ TEST_F(StaircaseViewWindow, ControlsStandAtTheirPlacesWithTheirHints) {
                                  QStringLiteral("Imprimer l'escalier"),
                                  QStringLiteral("Visualiser le tableau"), QStringLiteral("-"),
                                  QStringLiteral("Saisir un escalier")}));
-    for (const char* later : {"Imprimerlescalier1", "Saisirunescalier1"}) {
-        EXPECT_FALSE(find<QAction>(later)->isEnabled()) << later;
-    }
+    EXPECT_FALSE(find<QAction>("Imprimerlescalier1")->isEnabled());
+    EXPECT_TRUE(find<QAction>("Saisirunescalier1")->isEnabled());
 
     // A right click on the page opens the menu.
     QString popped;

@@ -1,10 +1,13 @@
 #include "app/AppWindowFactory.h"
+#include "bracket/TTableauPrevisualise.h"
 #include "common/FindControl.h"
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
 #include "core/RepeatFoldingPrompter.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
+#include "page/PageScene.h"
+#include "page/PageView.h"
 #include "widgets/EnterGrid.h"
 #include "wizards/TOrvanelEchelon.h"
 
@@ -72,7 +75,9 @@ protected:
     }
 
     // "&Suivant", with what to do in the staircase view it opens (nothing: no view).
-    void suivant(const std::function<void(QDialog&)>& inView = {}) {
+    void suivant(const std::function<void(QDialog&)>& inView = {}) { press("SuivantBtn", inView); }
+    // A button of the wizard that opens the staircase view.
+    void press(const char* button, const std::function<void(QDialog&)>& inView) {
         viewsOpened = 0;
         QTimer::singleShot(0, wizard.get(), [this, inView] {
             auto* view = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -81,7 +86,7 @@ protected:
                 inView(*view);
             }
         });
-        find<QPushButton>("SuivantBtn")->click();
+        find<QPushButton>(button)->click();
     }
     static void clickIn(QDialog& view, const char* button) {
         view.findChild<QToolButton*>(QString::fromLatin1(button))->click();
@@ -129,7 +134,7 @@ TEST_F(WizardWindow, ShowsTheRankingsAndFiguresOfTheHandOver) {
     }
     EXPECT_TRUE(enabled("SuivantBtn"));
     EXPECT_FALSE(enabled("PrecedentBtn"));
-    EXPECT_FALSE(enabled("BitBtn1SaisieEscalier"));
+    EXPECT_TRUE(enabled("BitBtn1SaisieEscalier"));
     EXPECT_EQ(find<QPushButton>("BitBtn1SaisieEscalier")->toolTip(),
               QStringLiteral("Saisie d'un escalier"));
     EXPECT_EQ(find<QPushButton>("SuivantBtn")->toolTip(),
@@ -294,4 +299,63 @@ TEST_F(WizardWindow, TheSearchShowsEachMessageOnce) {
     suivant([](QDialog& view) { view.close(); });
     EXPECT_EQ(prompter.texts().size(), 3);
     EXPECT_EQ(prompter.texts()[1], seenInView[1]);
+}
+
+// "&Escalier" opens the staircase view on an entry by hand: keys and a drag with the mouse
+// build a staircase of three tours, whose skeleton the bracket view shows.
+TEST_F(WizardWindow, EscalierEntersAStaircaseWhoseSkeletonTheBracketViewShows) {
+    shown({{"30", 2}, {"NC", 4}}, 2, 2);
+    ASSERT_TRUE(enabled("BitBtn1SaisieEscalier"));
+    bool bracketShown = false;
+    QString bracketTitle;
+    press("BitBtn1SaisieEscalier", [&](QDialog& view) {
+        auto* scroll = view.findChild<PageView*>(QStringLiteral("ScrollBox1"));
+        const Page& page = scroll->pageScene().page();
+        QWidget* screen = scroll->viewport();
+        const auto at = [&](const char* name) {
+            const PageItem* item = page.find(QString::fromLatin1(name));
+            return scroll->mapFromScene(QPointF(item->left + 4, item->top + 4));
+        };
+        EXPECT_EQ(page.find(QStringLiteral("Label1Solution"))->text,
+                  QStringLiteral("Saisie d'un escalier"));
+        QTest::keyClick(screen, Qt::Key_Down);
+        QTest::keyClick(screen, Qt::Key_Down);
+        QTest::keyClick(screen, Qt::Key_Insert);
+        // The green pool label dragged onto the new tour's header starts a line there.
+        QTest::mousePress(screen, Qt::LeftButton, {}, at("Effectif2"));
+        QTest::mouseMove(screen, at("Effectif2") + QPoint(0, QApplication::startDragDistance()));
+        QTest::mouseMove(screen, at("Escalier02_00"));
+        QTest::mouseRelease(screen, Qt::LeftButton, {}, at("Escalier02_00"));
+        EXPECT_EQ(page.find(QStringLiteral("LigneEscal02_03"))->text, QStringLiteral(" 1 (NC)"));
+        QTest::keyClick(screen, '+');
+        QTest::keyClick(screen, Qt::Key_Insert);
+        QTest::keyClick(screen, Qt::Key_Down);
+        QTest::keyClick(screen, Qt::Key_Down);
+        QTest::keyClick(screen, Qt::Key_Q);
+        QTest::keyClick(screen, Qt::Key_Q);
+        EXPECT_EQ(page.find(QStringLiteral("LigneEscal03_06"))->text, QStringLiteral(" 2 (q)"));
+        QTimer::singleShot(0, [&] {
+            auto* bracket = qobject_cast<TTableauPrevisualise*>(QApplication::activeModalWidget());
+            if (bracket != nullptr) {
+                bracketShown = true;
+                bracketTitle = bracket->windowTitle();
+                bracket->reject();
+            }
+        });
+        clickIn(view, "SpeedButton1Squelette");
+        clickIn(view, "SpeedButton3");
+    });
+    EXPECT_EQ(viewsOpened, 1);
+    EXPECT_TRUE(bracketShown);
+    EXPECT_TRUE(state.ManualEntry);
+    EXPECT_EQ(state.Dimension, 16);
+    EXPECT_EQ(state.Solutions[1].Matches[3], 2);
+    EXPECT_EQ(state.Steps[3].Entries[2], (StepEntry{QStringLiteral("q"), 2}));
+    EXPECT_EQ(state.SkeletonErrorCount, 0) << state.SkeletonErrorText.toStdString();
+    EXPECT_TRUE(QFile::exists(QDir(work.path()).filePath(QStringLiteral("Tmpaaaa.db"))));
+    // The only message is the bracket view's own question as it closes.
+    EXPECT_EQ(
+        prompter.texts(),
+        QStringList{QStringLiteral("Mise en place d'une solution du squelette du tableau ?")});
+    EXPECT_TRUE(wizard->isVisible());
 }
