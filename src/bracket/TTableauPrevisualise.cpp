@@ -61,7 +61,7 @@ QAction* TTableauPrevisualise::addTool(const QIcon& icon, const char* name, cons
 }
 
 // The tool bar, 32 pixels high, with its buttons left to right; the commands of later
-// versions (properties, clearing, rules, printing) stay disabled.
+// versions (properties, clearing, printing) stay disabled.
 void TTableauPrevisualise::createToolBar() {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -97,10 +97,10 @@ void TTableauPrevisualise::createToolBar() {
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
     }
-    for (QAction* later :
-         {SpeedButton1ProprieteTab, SpeedButton1SupprimerTab, SpeedButton1, SpeedButtonPrint}) {
+    for (QAction* later : {SpeedButton1ProprieteTab, SpeedButton1SupprimerTab, SpeedButtonPrint}) {
         later->setEnabled(false);
     }
+    connect(SpeedButton1, &QAction::triggered, this, [this] { logic_.CheckRules(); });
 
     connect(SpeedButtonProgPrecedente, &QAction::triggered, this, [this] { logic_.ZoomIn(); });
     connect(SpeedButtonProgSuivante, &QAction::triggered, this, [this] { logic_.ZoomOut(); });
@@ -136,9 +136,10 @@ void TTableauPrevisualise::createMenu() {
                                  QStringLiteral("Vérifier les règles et recommandations"));
     PopupMenu1->addSeparator();
     QAction* print = addMenuItem("Imprimerletableau1", QStringLiteral("Imprimer le tableau"));
-    for (QAction* later : {clear, properties, larger, smaller, rules, print}) {
+    for (QAction* later : {clear, properties, larger, smaller, print}) {
         later->setEnabled(false);
     }
+    connect(rules, &QAction::triggered, this, [this] { logic_.CheckRules(); });
     connect(redisplay, &QAction::triggered, this, [this] { logic_.FullRedisplay(true); });
 }
 
