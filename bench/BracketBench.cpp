@@ -6,13 +6,16 @@
 //   QT_QPA_PLATFORM=offscreen orvanel_bracket_bench --benchmark_repetitions=5
 //
 // "Redisplay" is what the user waits for; "LayoutOnly" is the same without a view, the
-// part that the reports will share.
+// part that the reports will share. "CheckRules" is "Vérifier" (a redisplay, then the
+// rules check) and "CheckOnly" the check on a bracket already laid out.
 #include "bracket/TableauPrevisualise.h"
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
 #include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
+#include "drawtable/RecordTable.h"
+#include "drawtable/TableLayout.h"
 #include "page/Page.h"
 #include "page/PageScene.h"
 #include "page/PageView.h"
@@ -137,6 +140,38 @@ void AddAndRemoveRound(benchmark::State& state) {
     }
 }
 BENCHMARK(AddAndRemoveRound)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond);
+
+// "Vérifier": the full redisplay, then the rules check with its table writes and the marks.
+void CheckRules(benchmark::State& state) {
+    Draw draw(static_cast<int>(state.range(0)));
+    Page page;
+    TableauPrevisualise view(page, draw.state, draw.host, draw.prompter, BusyCursor::none());
+    open(view, draw);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(view.CheckRules().touched.size());
+    }
+    state.counters["lines"] = 2 * state.range(0) - 1;
+}
+BENCHMARK(CheckRules)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+// The check alone on a bracket already laid out: what the check adds to the redisplay.
+void CheckOnly(benchmark::State& state) {
+    Draw draw(static_cast<int>(state.range(0)));
+    Page page;
+    TableauPrevisualise view(page, draw.state, draw.host, draw.prompter, BusyCursor::none());
+    open(view, draw);
+    RecordTable table(TableLayout::DrawLine(), draw.host.DataLocation, view.tableName());
+    table.Open();
+    RulesVerification check(page, view.fonts(), draw.prompter, BusyCursor::none());
+    const RulesVerification::Places places{draw.host.InstallPath(QStringLiteral("ZECLASS.TXT")),
+                                           draw.host.WorkingDirectory};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            check.HighlightFindings(table, draw.state.Dimension, 0, places).touched.size());
+    }
+    state.counters["lines"] = 2 * state.range(0) - 1;
+}
+BENCHMARK(CheckOnly)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 
 #include "drawtable/DrawLine.h"
 #include "drawtable/LineAddressing.h"
+#include "page/LabelMetrics.h"
 #include "page/Page.h"
 
 namespace {
@@ -19,6 +20,12 @@ void setNormalBackground(PageItem& item) {
     const bool opaque = item.background.isValid() && !item.transparent;
     item.background = BracketColors::Normal;
     item.transparent = !opaque;
+}
+
+// The marks beside a line size themselves to their text: a new text or font refits them
+// from their left edge.
+void refit(PageItem& item) {
+    item.width = LabelMetrics::fittedSize(item.font, item.text).width();
 }
 
 bool isRed(const PageItem& item) {
@@ -125,6 +132,7 @@ void FindingMarks::Mark(int dimension) {
                 ranking.showHint = false;
                 setNormalBackground(ranking);
                 ranking.text.clear();
+                refit(ranking);
             });
         }
         QColor textColor;
@@ -200,6 +208,7 @@ void FindingMarks::markBroken(const QString& name, int line, const QString& hint
     change(name, [&](PageItem& item) {
         item.font.bold = true;
         item.font.underline = true;
+        refit(item);
         item.background = BracketColors::Red;
         item.showHint = true;
         setHint(item, line, hint);
@@ -214,6 +223,7 @@ void FindingMarks::incomingRule(const BracketLine& line, const QString& suffix) 
     change(name, [&](PageItem& item) {
         setNormalBackground(item);
         item.font = plain;
+        refit(item);
     });
     if (broken(RulesCheck::QualifiersIn, 2)) {
         markBroken(name, line.FicheNumero, QualifiersInSpanHint());
@@ -230,6 +240,7 @@ void FindingMarks::outgoingRule(const BracketLine& line, const QString& suffix) 
     change(name, [&](PageItem& item) {
         setNormalBackground(item);
         item.font = plain;
+        refit(item);
     });
     if (broken(RulesCheck::QualifiersOut, 1)) {
         markBroken(name, line.FicheNumero, QualifiersOutHint());
@@ -258,6 +269,7 @@ void FindingMarks::recommendations(const BracketLine& line, const QString& suffi
             } else if (item.text == QStringLiteral("q")) {
                 item.text = QStringLiteral(" q ");
             }
+            refit(item);
             item.transparent = false;
         });
     }

@@ -75,15 +75,8 @@ void LineMarks::addRanking(const BracketLine& line, const QString& suffix, int x
 void LineMarks::addSeed(const BracketLine& line, const QString& suffix, int x, int y,
                         bool oddLine) {
     const int top = oddLine ? y - 20 : y + 2;
-    PageFont font;
-    font.family = QStringLiteral("MS Serif");
-    font.pointSize = 8;
-    PageItem number = PageItem::TextAt(ItemKeys::SeedNumber + suffix, x + lineWidth_, top,
-                                       QString::number(line.Numero), font);
-    number.width = SeedBoxWidth;
-    number.alignment = Qt::AlignHCenter | Qt::AlignTop;
-    page_.add(std::move(number));
-
+    // The circle goes under the number, so that a rules check filling it leaves the
+    // number readable.
     PageItem circle;
     circle.name = ItemKeys::SeedCircle + suffix;
     circle.kind = PageItem::Kind::Circle;
@@ -92,6 +85,15 @@ void LineMarks::addSeed(const BracketLine& line, const QString& suffix, int x, i
     circle.width = SeedCircle;
     circle.height = SeedCircle;
     page_.add(std::move(circle));
+
+    PageFont font;
+    font.family = QStringLiteral("MS Serif");
+    font.pointSize = 8;
+    PageItem number = PageItem::TextAt(ItemKeys::SeedNumber + suffix, x + lineWidth_, top,
+                                       QString::number(line.Numero), font);
+    number.width = SeedBoxWidth;
+    number.alignment = Qt::AlignHCenter | Qt::AlignTop;
+    page_.add(std::move(number));
 }
 
 void LineMarks::addIncomingQualifier(const BracketLine& line, const QString& suffix, int x, int y) {

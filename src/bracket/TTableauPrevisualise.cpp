@@ -63,8 +63,8 @@ QAction* TTableauPrevisualise::addTool(const QIcon& icon, const char* name, cons
     return action;
 }
 
-// The tool bar, 32 pixels high, with its buttons left to right; the commands of later
-// versions (clearing, rules, printing) stay disabled.
+// The tool bar, 32 pixels high, with its buttons left to right;
+// clearing and printing stay disabled.
 void TTableauPrevisualise::createToolBar() {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -100,9 +100,10 @@ void TTableauPrevisualise::createToolBar() {
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
     }
-    for (QAction* later : {SpeedButton1SupprimerTab, SpeedButton1, SpeedButtonPrint}) {
+    for (QAction* later : {SpeedButton1SupprimerTab, SpeedButtonPrint}) {
         later->setEnabled(false);
     }
+    connect(SpeedButton1, &QAction::triggered, this, [this] { logic_.CheckRules(); });
 
     connect(SpeedButtonProgPrecedente, &QAction::triggered, this, [this] { logic_.ZoomIn(); });
     connect(SpeedButtonProgSuivante, &QAction::triggered, this, [this] { logic_.ZoomOut(); });
@@ -140,10 +141,11 @@ void TTableauPrevisualise::createMenu() {
                                  QStringLiteral("Vérifier les règles et recommandations"));
     PopupMenu1->addSeparator();
     QAction* print = addMenuItem("Imprimerletableau1", QStringLiteral("Imprimer le tableau"));
-    for (QAction* later : {clear, rules, print}) {
+    for (QAction* later : {clear, print}) {
         later->setEnabled(false);
     }
     Diminuerlesdimensionsdutableau1->setEnabled(false);
+    connect(rules, &QAction::triggered, this, [this] { logic_.CheckRules(); });
     connect(redisplay, &QAction::triggered, this, [this] { logic_.FullRedisplay(true); });
     connect(properties, &QAction::triggered, this, &TTableauPrevisualise::showProperties);
     connect(larger, &QAction::triggered, this, [this] {

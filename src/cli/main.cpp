@@ -1,3 +1,4 @@
+#include "CheckCommand.h"
 #include "CliProgram.h"
 #include "ExportDrawCommand.h"
 #include "InputCommand.h"
@@ -7,13 +8,33 @@
 #include "UpdateCommand.h"
 
 #include "OrvanelConfig.h"
+#include "page/FontSubstitutions.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
 
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication application(argc, argv);
+    // Commands that lay out pages measure texts, which takes a font database: a GUI
+    // application without a screen. Its font cache wants a private runtime folder; a
+    // batch session often has none, and Qt would then choose the same folder with a
+    // warning on standard error, which is the command's own.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::temp().filePath(
+            QStringLiteral("runtime-orvanel-%1").arg(qEnvironmentVariable("USER")));
+        if (QDir().mkpath(runtime) &&
+            QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner)) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        }
+    }
+    QGuiApplication application(argc, argv);
+    FontSubstitutions::Install();
     CliProgram program(QStringLiteral(ORVANEL_VERSION));
     // The commands, in the order of the help.
     program.add(std::make_unique<InputCommand>());
@@ -23,4 +44,6 @@ int main(int argc, char* argv[]) {
     program.add(std::make_unique<ExportDrawCommand>());
     program.add(std::make_unique<UpdateCommand>());
     return program.run(QCoreApplication::arguments().mid(1));
+    program.add(std::make_unique<CheckCommand>());
+    return program.run(QGuiApplication::arguments().mid(1));
 }

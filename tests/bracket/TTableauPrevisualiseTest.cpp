@@ -98,12 +98,12 @@ TEST_F(BracketWindow, TheToolBarHoldsEveryCommandInOrderWithItsHint) {
                                   QStringLiteral("Fermer fenêtre"), QStringLiteral("Aide")}));
     EXPECT_EQ(action("SpeedButton1Accepter")->text(), QStringLiteral("Accepter"));
     EXPECT_EQ(action("SpeedButton3")->text(), QStringLiteral("Fermer"));
-    for (const char* later : {"SpeedButton1SupprimerTab", "SpeedButton1", "SpeedButtonPrint"}) {
+    for (const char* later : {"SpeedButton1SupprimerTab", "SpeedButtonPrint"}) {
         EXPECT_FALSE(action(later)->isEnabled()) << later;
     }
-    for (const char* now :
-         {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante", "SpeedButton1ProprieteTab",
-          "SpeedButton2ReafficheTab", "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
+    for (const char* now : {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante",
+                            "SpeedButton1ProprieteTab", "SpeedButton2ReafficheTab", "SpeedButton1",
+                            "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
         EXPECT_TRUE(action(now)->isEnabled()) << now;
     }
 }
@@ -124,8 +124,29 @@ TEST_F(BracketWindow, TheContextMenuListsTheCommandsInOrder) {
                   QStringLiteral("Propriétés du tableau"), QStringLiteral("Réafficher le tableau"),
                   QStringLiteral("-"), QStringLiteral("Augmenter les dimensions du tableau"),
                   QStringLiteral("Diminuer les dimensions du tableau (off)"), QStringLiteral("-"),
-                  QStringLiteral("Vérifier les règles et recommandations (off)"),
-                  QStringLiteral("-"), QStringLiteral("Imprimer le tableau (off)")}));
+                  QStringLiteral("Vérifier les règles et recommandations"), QStringLiteral("-"),
+                  QStringLiteral("Imprimer le tableau (off)")}));
+}
+
+// A 30 entering over three rounds: the check runs from the button and from the menu, and
+// its banner, marks and hints reach the screen.
+TEST_F(BracketWindow, VerifierChecksTheRulesAndMarksThePage) {
+    host_.WorkingDirectory = dir_.path();
+    writeTable(QStringLiteral("Tmpaaaa2.db"), 8,
+               {{1, lineOf(DrawLine::Entrant, "30")},
+                {9, lineOf(DrawLine::Entrant, "30")},
+                {13, lineOf(DrawLine::Entrant, "30")}});
+    action("SpeedButton1")->trigger();
+    ASSERT_NE(onPage(QStringLiteral("Label2Regles")), nullptr);
+    EXPECT_TRUE(onPage(QStringLiteral("Label2Regles"))->visible);
+    EXPECT_EQ(onPage(QStringLiteral("COL0313"))->background, QColor(255, 0, 0));
+    const auto* tip = view_->pageView()->pageScene().item(QStringLiteral("COL0313"));
+    EXPECT_EQ(tip->toolTip(),
+              QStringLiteral("Règle NON respectée:\nClassement entrant sur plus de 2 tours."));
+
+    writeTable(QStringLiteral("Tmpaaaa2.db"), 8, {});
+    view_->findChild<QAction*>(QStringLiteral("Verifierlesreglesetrecommandations1"))->trigger();
+    EXPECT_FALSE(onPage(QStringLiteral("Label2Regles"))->visible);
 }
 
 TEST_F(BracketWindow, TheLineStartOpeningShowsTheBracketAndItsPanel) {

@@ -3,6 +3,7 @@
 // Usage: orvanel_screenshots OUTPUT_DIRECTORY
 
 #include "BracketShots.h"
+#include "RulesShots.h"
 #include "StaircaseShots.h"
 
 #include "app/AppWindowFactory.h"
@@ -77,5 +78,6 @@ int main(int argc, char* argv[]) {
     main.hide();
     ok = takeStaircaseShots(output, save) && ok;
     ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
+    ok = takeRulesShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     return ok ? 0 : 1;
 }
