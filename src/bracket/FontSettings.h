@@ -6,6 +6,8 @@
 
 #include <array>
 
+class IniFile;
+
 // The text styles of the draw's elements, kept in "WDBASE/GestionTableau.ini" of the
 // program's directory: one section per element with its font ("Police"), its size in
 // points ("Taille") and its style ("Style": 1 bold, 2 italic, 3 underlined, any other
@@ -40,6 +42,8 @@ public:
     // Reads the file; a missing file, or a missing or unreadable key, gives the default
     // without a message. The bytes are Windows-1252.
     static FontSettings Read(const QString& path);
+    // The same from a file already read.
+    static FontSettings FromIni(const IniFile& ini);
 
     const TextStyle& style(Element element) const {
         return styles_[static_cast<std::size_t>(element)];
