@@ -82,7 +82,8 @@ int TeeSkeletonCommand::run(CliCall& call) {
     view.TraiteUneSolution(solution, false);
     ScriptedPrompter prompter;
     const TableLocations places{folder, folder, TableNames::DefaultHost};
-    StaggeredSkeleton(state, view.TourCount, places, prompter).TraiteSqueletteTableau();
+    const bool built =
+        StaggeredSkeleton(state, view.TourCount, places, prompter).TraiteSqueletteTableau();
 
     const DrawTableJson::Lines lines =
         DrawTableJson::read(folder, TableNames::StaggeredDraw, false);
@@ -107,5 +108,7 @@ int TeeSkeletonCommand::run(CliCall& call) {
     }
     text.append(QStringLiteral("Lignes du tableau :"));
     text.append(lines.text);
-    return output.result(object, text);
+    // The errors of the staircase are part of the result; a table that could not be
+    // written or read is a failure.
+    return built && lines.read ? output.result(object, text) : output.failedResult(object, text);
 }
