@@ -1,4 +1,5 @@
 #include "CliProgram.h"
+#include "EnterStaircaseCommand.h"
 #include "InputCommand.h"
 #include "SolveCommand.h"
 #include "TeeSkeletonCommand.h"
@@ -18,5 +19,6 @@ int main(int argc, char* argv[]) {
     program.add(std::make_unique<TelDrawCommand>());
     program.add(std::make_unique<SolveCommand>());
     program.add(std::make_unique<TeeSkeletonCommand>());
+    program.add(std::make_unique<EnterStaircaseCommand>());
     return program.run(QCoreApplication::arguments().mid(1));
 }
