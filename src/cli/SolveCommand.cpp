@@ -29,14 +29,21 @@ QList<CliCommand::Argument> SolveCommand::arguments() const {
 }
 
 QList<CliOption> SolveCommand::SearchOptions() {
+    return QList<CliOption>{
+               CliOption::Integer(QStringLiteral("max-tours"), QStringLiteral("N"),
+                                  QStringLiteral("tours au maximum, de 4 à 9 (5 par défaut)"))
+                   .within(4, 9,
+                           QStringLiteral("Le nombre de tours doit être compris entre 4 et 9.")),
+               CliOption::Switch(QStringLiteral("other-solutions"),
+                                 QStringLiteral("coche \"Recherche autres solutions\"")),
+               CliOption::Switch(QStringLiteral("keep-spread"),
+                                 QStringLiteral("décoche \"Supprime class.plus 2 tours\"")),
+           } +
+           FigureOptions();
+}
+
+QList<CliOption> SolveCommand::FigureOptions() {
     return {
-        CliOption::Integer(QStringLiteral("max-tours"), QStringLiteral("N"),
-                           QStringLiteral("tours au maximum, de 4 à 9 (5 par défaut)"))
-            .within(4, 9, QStringLiteral("Le nombre de tours doit être compris entre 4 et 9.")),
-        CliOption::Switch(QStringLiteral("other-solutions"),
-                          QStringLiteral("coche \"Recherche autres solutions\"")),
-        CliOption::Switch(QStringLiteral("keep-spread"),
-                          QStringLiteral("décoche \"Supprime class.plus 2 tours\"")),
         CliOption::Integer(QStringLiteral("last-round"), QStringLiteral("I"),
                            QStringLiteral("dernier tour d'un tableau final, de 0 (Finale) à 5 "
                                           "(1/32 finale)"))
@@ -48,28 +55,42 @@ QList<CliOption> SolveCommand::SearchOptions() {
     };
 }
 
-SolveSession::Options SolveCommand::Search(const CliCall& call) {
+SolveSession::Options SolveCommand::Figures(const CliCall& call) {
     SolveSession::Options options;
-    options.maxTours = call.integer(QStringLiteral("max-tours")).value_or(options.maxTours);
-    options.otherSolutions = call.isSet(QStringLiteral("other-solutions"));
-    options.keepSpread = call.isSet(QStringLiteral("keep-spread"));
     options.lastRound = call.integer(QStringLiteral("last-round"));
     options.couples = call.integer(QStringLiteral("couples"));
     return options;
 }
 
-int SolveCommand::run(CliCall& call) {
+SolveSession::Options SolveCommand::Search(const CliCall& call) {
+    SolveSession::Options options = Figures(call);
+    options.maxTours = call.integer(QStringLiteral("max-tours")).value_or(options.maxTours);
+    options.otherSolutions = call.isSet(QStringLiteral("other-solutions"));
+    options.keepSpread = call.isSet(QStringLiteral("keep-spread"));
+    return options;
+}
+
+std::optional<int> SolveCommand::Prepare(CliCall& call, SimulationInput& input,
+                                         const QTemporaryDir& working) {
     CliOutput& output = call.output();
-    SimulationInput input;
     if (const std::optional<int> failed = InputCommand::load(call.argument(0), input, output)) {
-        return *failed;
+        return failed;
     }
     // The main window saves a valid input as the autosave file of its working directory;
     // here that directory is a temporary one, so the user's folders are left alone.
-    QTemporaryDir working;
     if (!working.isValid()) {
         return output.failure(
             QStringLiteral("Impossible de créer un dossier de travail temporaire."));
+    }
+    return std::nullopt;
+}
+
+int SolveCommand::run(CliCall& call) {
+    CliOutput& output = call.output();
+    SimulationInput input;
+    QTemporaryDir working;
+    if (const std::optional<int> failed = Prepare(call, input, working)) {
+        return *failed;
     }
     SolveSession session;
     if (!session.Run(input, Search(call), working.path())) {

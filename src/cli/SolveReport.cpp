@@ -6,14 +6,6 @@
 
 namespace {
 
-QJsonArray Figures(const StaircaseSolution& solution) {
-    QJsonArray figures;
-    for (int t = 0; t <= StaircaseSolution::MaxTours; ++t) {
-        figures.append(solution.Matches[static_cast<std::size_t>(t)]);
-    }
-    return figures;
-}
-
 QString FiguresText(const StaircaseSolution& solution) {
     QStringList figures;
     for (int t = 0; t <= StaircaseSolution::MaxTours; ++t) {
@@ -23,34 +15,21 @@ QString FiguresText(const StaircaseSolution& solution) {
 }
 
 QJsonObject Evaluated(const SolveSession::Evaluated& evaluated) {
-    QJsonArray steps;
-    for (int t = 1; t <= evaluated.check.Tours; ++t) {
-        const StaircaseStep& step = evaluated.steps[t];
-        QJsonArray entries;
-        for (const StepEntry& entry : step.Entries) {
-            if (!entry.Name.isEmpty()) {
-                entries.append(QJsonObject{{QStringLiteral("name"), entry.Name},
-                                           {QStringLiteral("count"), entry.Count}});
-            }
-        }
-        steps.append(QJsonObject{{QStringLiteral("positions"), step.Positions},
-                                 {QStringLiteral("arriving"), step.Arriving},
-                                 {QStringLiteral("entries"), entries}});
-    }
     QJsonArray spread;
     for (const SpreadRanking& ranking : evaluated.check.SpreadRankings) {
         spread.append(QJsonObject{{QStringLiteral("name"), ranking.Name},
                                   {QStringLiteral("tours"), ranking.Tours}});
     }
-    return QJsonObject{{QStringLiteral("matches"), Figures(evaluated.solution)},
-                       {QStringLiteral("tours"), evaluated.check.Tours},
-                       {QStringLiteral("dimension"), evaluated.dimension},
-                       {QStringLiteral("steps"), steps},
-                       {QStringLiteral("spread"), spread},
-                       {QStringLiteral("oneTour"), evaluated.check.OneTourCount},
-                       {QStringLiteral("twoTour"), evaluated.check.TwoTourCount},
-                       {QStringLiteral("qualifierTours"), evaluated.check.QualifierTourCount},
-                       {QStringLiteral("incorrect"), evaluated.check.Incorrect}};
+    return QJsonObject{
+        {QStringLiteral("matches"), SolveReport::Figures(evaluated.solution)},
+        {QStringLiteral("tours"), evaluated.check.Tours},
+        {QStringLiteral("dimension"), evaluated.dimension},
+        {QStringLiteral("steps"), SolveReport::Steps(evaluated.steps, evaluated.check.Tours)},
+        {QStringLiteral("spread"), spread},
+        {QStringLiteral("oneTour"), evaluated.check.OneTourCount},
+        {QStringLiteral("twoTour"), evaluated.check.TwoTourCount},
+        {QStringLiteral("qualifierTours"), evaluated.check.QualifierTourCount},
+        {QStringLiteral("incorrect"), evaluated.check.Incorrect}};
 }
 
 QString YesNo(bool value) {
@@ -155,4 +134,31 @@ QStringList SolveReport::toText(const SolveSession& session) {
         AppendSolution(lines, ++number, evaluated);
     }
     return lines;
+}
+
+QJsonArray SolveReport::Figures(const StaircaseSolution& solution) {
+    QJsonArray figures;
+    for (int t = 0; t <= StaircaseSolution::MaxTours; ++t) {
+        figures.append(solution.Matches[static_cast<std::size_t>(t)]);
+    }
+    return figures;
+}
+
+QJsonArray SolveReport::Steps(const OneBased<StaircaseStep, StaircaseState::StepCount>& steps,
+                              int tours) {
+    QJsonArray all;
+    for (int t = 1; t <= tours; ++t) {
+        const StaircaseStep& step = steps[t];
+        QJsonArray entries;
+        for (const StepEntry& entry : step.Entries) {
+            if (!entry.Name.isEmpty()) {
+                entries.append(QJsonObject{{QStringLiteral("name"), entry.Name},
+                                           {QStringLiteral("count"), entry.Count}});
+            }
+        }
+        all.append(QJsonObject{{QStringLiteral("positions"), step.Positions},
+                               {QStringLiteral("arriving"), step.Arriving},
+                               {QStringLiteral("entries"), entries}});
+    }
+    return all;
 }

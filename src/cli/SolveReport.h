@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/StaircaseState.h"
+
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QStringList>
 
@@ -11,4 +14,10 @@ class SolveReport {
 public:
     static QJsonObject toJson(const SolveSession& session);
     static QStringList toText(const SolveSession& session);
+
+    // Figures 0 to 9 of a solution.
+    static QJsonArray Figures(const StaircaseSolution& solution);
+    // Steps 1 to `tours`: positions, arriving and the entries in use.
+    static QJsonArray Steps(const OneBased<StaircaseStep, StaircaseState::StepCount>& steps,
+                            int tours);
 };

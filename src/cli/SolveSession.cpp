@@ -42,13 +42,8 @@ public:
     void showModal() override {
         outcome_.shown = true;
         logic_.FormShow();
+        SolveSession::ApplyFigures(logic_, options_);
         StaggeredWizardLogic::Controls& controls = logic_.controls;
-        if (options_.lastRound && controls.RoundPickerVisible) {
-            logic_.LastRoundChanged(*options_.lastRound);
-        }
-        if (options_.couples && controls.CouplesVisible) {
-            logic_.CouplesChanged(*options_.couples);
-        }
         controls.SpinEdit1NbTout = options_.maxTours;
         if (controls.AutreSolutionEnabled) {
             controls.AutreSolutionChecked = options_.otherSolutions;
@@ -111,6 +106,15 @@ private:
 };
 
 }  // namespace
+
+void SolveSession::ApplyFigures(StaggeredWizardLogic& logic, const Options& options) {
+    if (options.lastRound && logic.controls.RoundPickerVisible) {
+        logic.LastRoundChanged(*options.lastRound);
+    }
+    if (options.couples && logic.controls.CouplesVisible) {
+        logic.CouplesChanged(*options.couples);
+    }
+}
 
 bool SolveSession::Run(const SimulationInput& input, const Options& options,
                        const QString& workingDirectory) {

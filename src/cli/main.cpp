@@ -1,5 +1,6 @@
 #include "CheckCommand.h"
 #include "CliProgram.h"
+#include "EnterStaircaseCommand.h"
 #include "ExportDrawCommand.h"
 #include "InputCommand.h"
 #include "SolveCommand.h"
@@ -41,9 +42,9 @@ int main(int argc, char* argv[]) {
     program.add(std::make_unique<TelDrawCommand>());
     program.add(std::make_unique<SolveCommand>());
     program.add(std::make_unique<TeeSkeletonCommand>());
+    program.add(std::make_unique<EnterStaircaseCommand>());
     program.add(std::make_unique<ExportDrawCommand>());
-    program.add(std::make_unique<UpdateCommand>());
-    return program.run(QCoreApplication::arguments().mid(1));
     program.add(std::make_unique<CheckCommand>());
+    program.add(std::make_unique<UpdateCommand>());
     return program.run(QGuiApplication::arguments().mid(1));
 }

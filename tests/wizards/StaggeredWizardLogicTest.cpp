@@ -332,3 +332,20 @@ TEST(StaggeredWizard, TheSearchAloneLiesBetweenItsTwoHooks) {
     EXPECT_EQ(atStart, -1);
     EXPECT_EQ(atEnd, -1);
 }
+
+TEST(StaggeredWizard, EscalierOpensNothingTheEntryCouldNotShow) {
+    for (const auto& [count, out] : {std::pair{100, 2}, std::pair{6, 50}}) {
+        StaircaseState state;
+        ScriptedPrompter prompter;
+        StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
+        HandOver(wizard, state, {{"NC", count}, {"40", 4}}, 2, out);
+        Window window;
+        window.state = &state;
+        EXPECT_EQ(wizard.EscalierClick(window.hooks()), Ending::StayOpen);
+        EXPECT_EQ(window.manualEntries, 0);
+        EXPECT_EQ(prompter.texts(),
+                  QStringList{QStringLiteral("Opération refusée : l'escalier ne peut afficher "
+                                             "que des nombres de -9 à 99.")});
+        EXPECT_TRUE(wizard.controls.PrecedentEnabled);
+    }
+}
