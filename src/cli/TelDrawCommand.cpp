@@ -208,16 +208,20 @@ int TelDrawCommand::run(CliCall& call) {
     if (!shown) {
         return output.failure(prompter.texts().join(QLatin1Char('\n')));
     }
-    // The figures the bracket view's line-start panel keeps in the state when it opens.
-    state.TotalPlayers = static_cast<std::int16_t>(shown->players());
-    state.Dimension = static_cast<std::int16_t>(shown->LineDimension);
-    state.QualifiersOut = static_cast<std::int16_t>(shown->LineQualifiersOut);
-    state.QualifiersIn = static_cast<std::int16_t>(shown->LineQualifiersIn);
-    const DrawExchange::View view{
-        DrawFile::Kind::LineStart, false, shown->LineSeeds, 0, shown->Byes, shown->NonByes};
-    if (const QString failed = DrawFileOption::Write(call, folder, state, view);
-        !failed.isEmpty()) {
-        return output.failure(failed);
+    // The figures the bracket view's line-start panel keeps in the state when it opens; a
+    // table that could not be prepared leaves no draw file to read.
+    const LineStartFigures& figures = shown->figures;
+    state.TotalPlayers = static_cast<std::int16_t>(figures.players());
+    state.Dimension = static_cast<std::int16_t>(figures.LineDimension);
+    state.QualifiersOut = static_cast<std::int16_t>(figures.LineQualifiersOut);
+    state.QualifiersIn = static_cast<std::int16_t>(figures.LineQualifiersIn);
+    if (shown->built) {
+        const DrawExchange::View view{
+            DrawFile::Kind::LineStart, false, figures.LineSeeds, 0, figures.Byes, figures.NonByes};
+        if (const QString failed = DrawFileOption::Write(call, folder, state, view);
+            !failed.isEmpty()) {
+            return output.failure(failed);
+        }
     }
     return print(script.accept, output, *shown, prompter.texts(), places);
 }
