@@ -42,18 +42,18 @@ public:
     void showModal() override {
         outcome_.shown = true;
         logic_.FormShow();
-        StaggeredWizardLogic::Controls& controls = logic_.controls;
+        const StaggeredWizardLogic::Controls& controls = logic_.controls();
         if (options_.lastRound && controls.RoundPickerVisible) {
             logic_.LastRoundChanged(*options_.lastRound);
         }
         if (options_.couples && controls.CouplesVisible) {
             logic_.CouplesChanged(*options_.couples);
         }
-        controls.SpinEdit1NbTout = options_.maxTours;
+        logic_.ToursChanged(options_.maxTours);
         if (controls.AutreSolutionEnabled) {
-            controls.AutreSolutionChecked = options_.otherSolutions;
+            logic_.AutreSolutionToggled(options_.otherSolutions);
         }
-        controls.VerifChecked = !options_.keepSpread;
+        logic_.VerifToggled(!options_.keepSpread);
         if (!controls.SuivantEnabled) {
             return;
         }

@@ -51,9 +51,9 @@ public:
         logic_.Init(qualifiersIn, qualifiersOut, seeds, dimension);
     }
     void showModal() override {
-        logic_.Show();
-        logic_.setBuildSkeleton(script_.build);
-        logic_.Suivant([this](const LineStartFigures&, bool) { return script_.accept; });
+        logic_.FormShow();
+        logic_.AssistantConstructionTabToggled(script_.build);
+        logic_.SuivantBtnClick([this](const LineStartFigures&, bool) { return script_.accept; });
         shown_ = logic_.figures();
     }
 

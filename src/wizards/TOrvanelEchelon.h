@@ -47,7 +47,6 @@ private:
     void connectControls();
     // Shows the logic's controls as they are now, without echoing them back.
     void refresh();
-    void refreshGrid();
     void SuivantBtnClick();
     void BitBtn1SaisieEscalierClick();
     void ShowSolutions();
