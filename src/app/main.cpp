@@ -8,7 +8,6 @@
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
-#include <QDir>
 
 // The program on its own: it sets the host's values itself, shows the main window
 // modally and ends when that window closes.
@@ -17,9 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Orvanel de TENNIS, TEL,TEE"));
     FontSubstitutions::Install();
 
-    HostInterface host =
-        HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                              QStringLiteral(ORVANEL_SOURCE_DATA_DIR)});
+    HostInterface host = HostInterface::Start(HostInterface::Places::OfThisProgram());
     StaircaseState state;
     MessageBoxPrompter prompter;
     WaitCursor cursor;

@@ -16,8 +16,6 @@
 #include "drawtable/TableLocations.h"
 #include "wizards/LineStartWizardLogic.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -160,9 +158,7 @@ QList<CliOption> TelDrawCommand::options() const {
 }
 
 QString TelDrawCommand::defaultRankingOrderPath() {
-    const HostInterface host =
-        HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                              QStringLiteral(ORVANEL_DATA_DIR)});
+    const HostInterface host = HostInterface::Start(HostInterface::Places::OfThisProgram());
     return host.InstallPath(RankingOrderList::FileName);
 }
 
