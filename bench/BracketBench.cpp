@@ -44,8 +44,8 @@ struct Draw {
             state.Rankings[row] = {rankings[row - 1], entries * 85 / 100 / 12, 0};
         }
         wizard.Init(0, 0, 32, 0);
-        wizard.setBuildSkeleton(true);
-        wizard.Suivant([this](const LineStartFigures& shown, bool) {
+        wizard.AssistantConstructionTabToggled(true);
+        wizard.SuivantBtnClick([this](const LineStartFigures& shown, bool) {
             figures = shown;
             return false;
         });
@@ -95,7 +95,7 @@ void Redisplay(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
     }
-    state.counters["lines"] = 2 * state.range(0) - 1;
+    state.counters["lines"] = static_cast<double>(2 * state.range(0) - 1);
     state.counters["items"] = opened.page.count();
 }
 BENCHMARK(Redisplay)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
@@ -109,7 +109,7 @@ void LayoutOnly(benchmark::State& state) {
         view.FullRedisplay(true);
         benchmark::DoNotOptimize(page.count());
     }
-    state.counters["lines"] = 2 * state.range(0) - 1;
+    state.counters["lines"] = static_cast<double>(2 * state.range(0) - 1);
 }
 BENCHMARK(LayoutOnly)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond);
 

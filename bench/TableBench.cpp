@@ -69,9 +69,9 @@ void BM_LineStartSkeleton1024(benchmark::State& run) {
             state.Rankings[row] = {RankingLadder::Entry(row * 10), 100, 0};
         }
         wizard.Init(0, 1, 8, 0);
-        wizard.setBuildSkeleton(true);
+        wizard.AssistantConstructionTabToggled(true);
         run.ResumeTiming();
-        wizard.Suivant([](const LineStartFigures&, bool) { return false; });
+        wizard.SuivantBtnClick([](const LineStartFigures&, bool) { return false; });
     }
 }
 BENCHMARK(BM_LineStartSkeleton1024)->Unit(benchmark::kMillisecond);

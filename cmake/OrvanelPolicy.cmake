@@ -1,9 +1,17 @@
 # The compile policy every target of the project links.
 add_library(orvanel_policy INTERFACE)
 target_compile_features(orvanel_policy INTERFACE cxx_std_20)
-target_compile_options(orvanel_policy INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(orvanel_policy INTERFACE -Wall -Wextra -Wpedantic
+    -Wshadow -Wconversion -Wsign-conversion -Wold-style-cast -Wnon-virtual-dtor)
 if(ORVANEL_WERROR)
     target_compile_options(orvanel_policy INTERFACE -Werror)
+endif()
+# Every error stops the program at once, so that a test fails where the fault is; the
+# sanitizers' options (leak detection, halting) are set by the sanitizer preset.
+if(ORVANEL_SANITIZE)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all)
+    target_compile_options(orvanel_policy INTERFACE ${sanitizers} -fno-omit-frame-pointer)
+    target_link_options(orvanel_policy INTERFACE ${sanitizers})
 endif()
 target_compile_definitions(orvanel_policy INTERFACE
     QT_NO_CAST_FROM_ASCII

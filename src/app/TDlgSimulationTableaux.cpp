@@ -246,7 +246,7 @@ void TDlgSimulationTableaux::createMenu() {
     connect(add(QStringLiteral("Mettre à zéro"), "Mettrezero1"), &QAction::triggered, this,
             [this] { run(&SimulationTableaux::MettreAZero); });
     PopupMenu1Principal->addSeparator();
-    // The update check comes with a later version.
+    // The main window does not open the update window: the command stays disabled.
     add(QStringLiteral("Vérifie mise à jour"), "Verifiemiseajour1")->setEnabled(false);
 }
 

@@ -9,7 +9,6 @@
 #include "widgets/WaitCursor.h"
 
 #include <QApplication>
-#include <QDir>
 
 // The program on its own: it sets the host's values itself, shows the main window
 // modally and ends when that window closes.
@@ -19,9 +18,7 @@ int main(int argc, char* argv[]) {
     FontSubstitutions::Install();
     FrenchTranslations::Install(application);
 
-    HostInterface host =
-        HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                              QStringLiteral(ORVANEL_SOURCE_DATA_DIR)});
+    HostInterface host = HostInterface::Start(HostInterface::Places::OfThisProgram());
     StaircaseState state;
     MessageBoxPrompter prompter;
     WaitCursor cursor;

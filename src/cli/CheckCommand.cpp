@@ -81,9 +81,7 @@ int CheckCommand::run(CliCall& call) {
     if (const QString error = DrawExchange::Load(draw, folder.path(), state); !error.isEmpty()) {
         return output.failure(error);
     }
-    HostInterface host =
-        HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                              QStringLiteral(ORVANEL_DATA_DIR)});
+    HostInterface host = HostInterface::Start(HostInterface::Places::OfThisProgram());
     host.DataLocation = folder.path();
     host.WorkingDirectory = folder.path();
     const QString rankingOrder = call.isSet(QStringLiteral("zeclass"))

@@ -43,12 +43,12 @@ public:
         outcome_.shown = true;
         logic_.FormShow();
         SolveSession::ApplyFigures(logic_, options_);
-        StaggeredWizardLogic::Controls& controls = logic_.controls;
-        controls.SpinEdit1NbTout = options_.maxTours;
+        const StaggeredWizardLogic::Controls& controls = logic_.controls();
+        logic_.ToursChanged(options_.maxTours);
         if (controls.AutreSolutionEnabled) {
-            controls.AutreSolutionChecked = options_.otherSolutions;
+            logic_.AutreSolutionToggled(options_.otherSolutions);
         }
-        controls.VerifChecked = !options_.keepSpread;
+        logic_.VerifToggled(!options_.keepSpread);
         if (!controls.SuivantEnabled) {
             return;
         }
@@ -108,10 +108,10 @@ private:
 }  // namespace
 
 void SolveSession::ApplyFigures(StaggeredWizardLogic& logic, const Options& options) {
-    if (options.lastRound && logic.controls.RoundPickerVisible) {
+    if (options.lastRound && logic.controls().RoundPickerVisible) {
         logic.LastRoundChanged(*options.lastRound);
     }
-    if (options.couples && logic.controls.CouplesVisible) {
+    if (options.couples && logic.controls().CouplesVisible) {
         logic.CouplesChanged(*options.couples);
     }
 }

@@ -16,8 +16,6 @@
 #include "drawtable/TableLocations.h"
 #include "wizards/LineStartWizardLogic.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -59,10 +57,10 @@ public:
         logic_.Init(qualifiersIn, qualifiersOut, seeds, dimension);
     }
     void showModal() override {
-        logic_.Show();
-        logic_.setBuildSkeleton(script_.build);
-        const bool built =
-            logic_.Suivant([this](const LineStartFigures&, bool) { return script_.accept; });
+        logic_.FormShow();
+        logic_.AssistantConstructionTabToggled(script_.build);
+        const bool built = logic_.SuivantBtnClick(
+            [this](const LineStartFigures&, bool) { return script_.accept; });
         shown_ = Shown{logic_.figures(), built, logic_.hostCopy()};
     }
 
@@ -175,9 +173,7 @@ QList<CliOption> TelDrawCommand::options() const {
 }
 
 QString TelDrawCommand::defaultRankingOrderPath() {
-    const HostInterface host =
-        HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                              QStringLiteral(ORVANEL_DATA_DIR)});
+    const HostInterface host = HostInterface::Start(HostInterface::Places::OfThisProgram());
     return host.InstallPath(RankingOrderList::FileName);
 }
 

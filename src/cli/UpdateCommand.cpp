@@ -12,7 +12,6 @@
 #include "update/UpdateSettings.h"
 #include "update/UpdateVerifier.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -117,9 +116,7 @@ int UpdateCommand::run(CliCall& call) {
     const QString install = call.value(QStringLiteral("install-dir"));
     options.installDirectory =
         install.isEmpty()
-            ? HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                    QStringLiteral(ORVANEL_DATA_DIR)})
-                  .InstallDirectory
+            ? HostInterface::Start(HostInterface::Places::OfThisProgram()).InstallDirectory
             : QFileInfo(install).absoluteFilePath();
     const QString settings = call.value(QStringLiteral("settings"));
     options.settingsPath =

@@ -11,7 +11,9 @@ public:
     struct Places {
         QString currentDirectory;
         QString executableDirectory;
-        QString sourceDataDirectory;  // the repository's data folder, known at build time
+
+        // The current directory and the folder of the running executable.
+        static Places OfThisProgram();
     };
 
     static QString ReadmeName() { return QStringLiteral("Lisezmoi.txt"); }

@@ -451,18 +451,18 @@ void StaircaseEntry::up() {
     }
 }
 
-bool StaircaseEntry::KeyDown(int key) {
+bool StaircaseEntry::KeyDown(Qt::Key key) {
     if (!Shown()) {
         return false;
     }
     switch (key) {
-        case 40:
+        case Qt::Key_Down:
             move([this] { down(); });
             return true;
-        case 38:
+        case Qt::Key_Up:
             move([this] { up(); });
             return true;
-        case 81:
+        case Qt::Key_Q:
             move([this] {
                 const QString ranking = GereEffectif(QStringLiteral("(q)"), -1);
                 if (!ranking.isEmpty()) {
@@ -470,10 +470,10 @@ bool StaircaseEntry::KeyDown(int key) {
                 }
             });
             return true;
-        case 45:
+        case Qt::Key_Insert:
             Ajouteruntourlescalier1Click();
             return true;
-        case 46:
+        case Qt::Key_Delete:
             Supprimercetourdescalier1Click();
             return true;
         default:

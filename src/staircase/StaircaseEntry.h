@@ -3,6 +3,7 @@
 #include "EntryEvaluation.h"
 
 #include <QString>
+#include <Qt>
 
 #include <optional>
 
@@ -46,9 +47,8 @@ public:
     // no solution display.
     bool Shown() const;
 
-    // Down, Up, Q, Insert and Delete by their key codes (40, 38, 81, 45, 46); false for
-    // any other key or when no entry is shown.
-    bool KeyDown(int key);
+    // Down, Up, Q, Insert and Delete; false for any other key or when no entry is shown.
+    bool KeyDown(Qt::Key key);
     // "+" and "-" with the selected label; false for any other character.
     bool KeyPress(QChar key);
     // Whether a drag of source may be dropped on target.

@@ -159,20 +159,20 @@ void StaircaseViewLogic::End() {
     Next();
 }
 
-bool StaircaseViewLogic::KeyDown(int key) {
+bool StaircaseViewLogic::KeyDown(Qt::Key key) {
     switch (key) {
-        case 33:  // Page Up
-        case 37:  // Left
+        case Qt::Key_PageUp:
+        case Qt::Key_Left:
             Previous();
             return true;
-        case 34:  // Page Down
-        case 39:  // Right
+        case Qt::Key_PageDown:
+        case Qt::Key_Right:
             Next();
             return true;
-        case 35:
+        case Qt::Key_End:
             End();
             return true;
-        case 36:
+        case Qt::Key_Home:
             Home();
             return true;
         default:

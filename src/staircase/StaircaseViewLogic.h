@@ -2,6 +2,8 @@
 
 #include "SolutionCheck.h"
 
+#include <Qt>
+
 #include <cstdint>
 
 class BusyCursor;
@@ -42,9 +44,8 @@ public:
     void Next();
     void Home();
     void End();
-    // Page Up, Left, Page Down, Right, End and Home by their key codes (33 to 39);
-    // false for any other key.
-    bool KeyDown(int key);
+    // Page Up, Left, Page Down, Right, End and Home; false for any other key.
+    bool KeyDown(Qt::Key key);
 
     // The check of the solution evaluated last.
     const SolutionCheck& LastCheck() const { return check_; }

@@ -27,36 +27,6 @@ constexpr int ClientWidth = 706;
 constexpr int ClientHeight = 463;
 constexpr int SpeedBarHeight = 32;
 
-// The key codes of the view's keys, as the logic knows them.
-int KeyCode(int key) {
-    switch (key) {
-        case Qt::Key_Up:
-            return 38;
-        case Qt::Key_Down:
-            return 40;
-        case Qt::Key_Insert:
-            return 45;
-        case Qt::Key_Delete:
-            return 46;
-        case Qt::Key_Q:
-            return 81;
-        case Qt::Key_PageUp:
-            return 33;
-        case Qt::Key_PageDown:
-            return 34;
-        case Qt::Key_End:
-            return 35;
-        case Qt::Key_Home:
-            return 36;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Right:
-            return 39;
-        default:
-            return 0;
-    }
-}
-
 }  // namespace
 
 TAfficheEscalierTabEchelonne::TAfficheEscalierTabEchelonne(const HostInterface& host,
@@ -178,7 +148,7 @@ void TAfficheEscalierTabEchelonne::createSpeedBar() {
         white.setColor(QPalette::Window, QColor(255, 255, 255));
         separator->setPalette(white);
     }
-    // Printing comes with a later version.
+    // The view does not print the staircase: the button stays disabled.
     SpeedButtonPrint->setEnabled(false);
 
     connect(SpeedButtonProgPrecedente, &QToolButton::clicked, this,
@@ -265,10 +235,11 @@ bool TAfficheEscalierTabEchelonne::FormKeyPress(const QString& text) {
 }
 
 bool TAfficheEscalierTabEchelonne::FormKeyDown(int key) {
-    if (entry_.KeyDown(KeyCode(key))) {
+    const auto pressed = static_cast<Qt::Key>(key);
+    if (entry_.KeyDown(pressed)) {
         return true;
     }
-    const bool handled = logic_.KeyDown(KeyCode(key));
+    const bool handled = logic_.KeyDown(pressed);
     if (handled) {
         refresh();
     }

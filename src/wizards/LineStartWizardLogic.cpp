@@ -34,8 +34,8 @@ void LineStartWizardLogic::Init(int qualifiersIn, int qualifiersOut, int seeds, 
         if (ranking.Name.isEmpty()) {
             continue;
         }
-        controls_.gridNames[row - 1] = ranking.Name;
-        controls_.gridCounts[row - 1] = QString::number(ranking.Count);
+        controls_.StringGrid1Effectif.name(row) = ranking.Name;
+        controls_.StringGrid1Effectif.count(row) = QString::number(ranking.Count);
         figures_.GridPlayers += ranking.Count;
     }
     const int players = figures_.players();
@@ -45,53 +45,52 @@ void LineStartWizardLogic::Init(int qualifiersIn, int qualifiersOut, int seeds, 
     figures_.NonByes = players - figures_.Byes;
     figures_.LineFinalDraw = qualifiersOut == 0;
     showFigures();
-    controls_.precedentEnabled = false;
-    controls_.suivantEnabled = true;
+    controls_.PrecedentEnabled = false;
+    controls_.SuivantEnabled = true;
 }
 
 void LineStartWizardLogic::showFigures() {
-    controls_.effectif = QString::number(figures_.players());
-    controls_.qualifiesSortants = QString::number(figures_.LineQualifiersOut);
-    controls_.qualifiesEntrants = QString::number(figures_.LineQualifiersIn);
-    controls_.dimension = QString::number(figures_.LineDimension);
-    controls_.exempts = QString::number(figures_.Byes);
-    controls_.nonExempts = QString::number(figures_.NonByes);
-    controls_.tetesSerie = QString::number(figures_.LineSeeds);
-    controls_.seedsVisible = figures_.LineSeeds != 0;
+    WizardInformations& box = controls_.Informations;
+    box.LabelEffectif = QString::number(figures_.players());
+    box.LabelQualifieSortants = QString::number(figures_.LineQualifiersOut);
+    box.LabelQualifieEntrants = QString::number(figures_.LineQualifiersIn);
+    box.LabelDimensionTableau = QString::number(figures_.LineDimension);
+    box.LabelNBExempts = QString::number(figures_.Byes);
+    box.LabelNONExempts = QString::number(figures_.NonByes);
+    box.LabelTetesSerie = QString::number(figures_.LineSeeds);
+    box.SeedsVisible = figures_.LineSeeds != 0;
 }
 
-void LineStartWizardLogic::Show() {
+void LineStartWizardLogic::FormShow() {
     if (figures_.GridPlayers == 0) {
-        controls_.suivantEnabled = false;
+        controls_.SuivantEnabled = false;
         prompter_.message(MissingPlayersMessage());
     }
 }
 
 // A count that is not a number of players (not an integer, negative, or beyond what the
 // main window accepts) counts 0, as text that is not an integer does.
-void LineStartWizardLogic::EnterInGrid(const QStringList& names, const QStringList& counts) {
+void LineStartWizardLogic::GridEnter() {
+    const RankingGrid& grid = controls_.StringGrid1Effectif;
     int sum = 0;
-    for (int column = 0; column < GridColumns; ++column) {
-        const QString name = names.value(column);
-        if (name.isEmpty()) {
+    for (int column = 1; column <= RankingGrid::Columns; ++column) {
+        if (grid.name(column).isEmpty()) {
             continue;
         }
-        const int count = IntegerText::toInt(counts.value(column)).value_or(0);
+        const int count = IntegerText::toInt(grid.count(column)).value_or(0);
         const bool sound = count >= 0 && count <= WizardHandOver::MaxFigure;
-        RankingRow& row = state_.Rankings[column + 1];
-        row.Name = name.left(RankingLadder::NameWidth);
+        RankingRow& row = state_.Rankings[column];
+        row.Name = grid.name(column).left(RankingLadder::NameWidth);
         row.Count = sound ? count : 0;
         sum += row.Count;
-        controls_.gridNames[column] = name;
-        controls_.gridCounts[column] = counts.value(column);
     }
     figures_.GridPlayers = sum;
-    controls_.effectif = QString::number(figures_.players());
+    controls_.Informations.LabelEffectif = QString::number(figures_.players());
 }
 
-bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
+bool LineStartWizardLogic::SuivantBtnClick(const BracketView& showBracket) {
     hostCopy_.reset();
-    if (!controls_.suivantEnabled) {
+    if (!controls_.SuivantEnabled) {
         return false;
     }
     figures_.PowerDimension = RankingLadder::NextPowerOfTwo(1, figures_.LineDimension);
@@ -109,7 +108,7 @@ bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
         if (!prepareTable(draw)) {
             return false;
         }
-        if (controls_.buildSkeleton &&
+        if (controls_.AssistantConstructionTabChecked &&
             LineSkeletonBuilder(draw, figures_, state_, places_, rankingOrderPath_, prompter_,
                                 cursor_)
                     .BuildLineSkeleton() == LineSkeletonBuilder::Result::Failed) {

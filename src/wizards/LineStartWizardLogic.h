@@ -1,10 +1,11 @@
 #pragma once
 
+#include "RankingGrid.h"
+#include "WizardInformations.h"
 #include "core/LineStartFigures.h"
 #include "drawtable/TableLocations.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -20,23 +21,14 @@ class StaircaseState;
 // bracket view shown, and an accepted draw copied into the host's draw table).
 class LineStartWizardLogic {
 public:
-    static constexpr int GridColumns = 12;
-
-    // The states of the window's controls.
+    // The controls, by their names on the window.
     struct Controls {
-        QStringList gridNames = QStringList(GridColumns);
-        QStringList gridCounts = QStringList(GridColumns);
-        QString effectif;           // LabelEffectif: N
-        QString qualifiesSortants;  // LabelQualifieSortants: q
-        QString qualifiesEntrants;  // LabelQualifieEntrants: Q
-        QString dimension;          // LabelDimensionTableau: D
-        QString exempts;            // LabelNBExempts
-        QString nonExempts;         // LabelNONExempts
-        QString tetesSerie;         // LabelTetesSerie: S
-        bool seedsVisible = false;  // Label7TetesSerie and LabelTetesSerie
-        bool precedentEnabled = false;
-        bool suivantEnabled = true;
-        bool buildSkeleton = false;  // "Construire le squelette du tableau"
+        RankingGrid StringGrid1Effectif;
+        WizardInformations Informations;  // LabelNBExempts: E; LabelNONExempts: NE
+        bool PrecedentEnabled = false;
+        bool SuivantEnabled = true;
+        // "Construire le squelette du tableau"
+        bool AssistantConstructionTabChecked = false;
     };
 
     // Shows the bracket view of the figures modally, its "Accepter" enabled or not; true
@@ -48,18 +40,24 @@ public:
                          const TableLocations& places, const QString& rankingOrderPath);
 
     void setOutgoingEdited(bool edited) { figures_.OutgoingEdited = edited; }
-    void setBuildSkeleton(bool build) { controls_.buildSkeleton = build; }
 
     // The dimension argument is not used: the wizard computes its own.
     void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension);
     // The window is shown: without players "&Suivant" is disabled, with the message.
-    void Show();
+    void FormShow();
+    void AssistantConstructionTabToggled(bool checked) {
+        controls_.AssistantConstructionTabChecked = checked;
+    }
+    // A cell of the grid typed in: row 0 for the names, 1 for the counts, column 1 to 12.
+    void GridCellChanged(int row, int column, const QString& text) {
+        controls_.StringGrid1Effectif.setCell(row, column, text);
+    }
     // Enter in the grid: every column with a name becomes a ranking row again.
-    void EnterInGrid(const QStringList& names, const QStringList& counts);
+    void GridEnter();
     // "&Suivant". False, with the table as it was and no bracket view, when the table
     // could not be prepared or the skeleton could not be written (told), or when the
     // command is disabled.
-    bool Suivant(const BracketView& showBracket);
+    bool SuivantBtnClick(const BracketView& showBracket);
     // After "&Suivant": no value when the bracket view closed without the draw accepted,
     // otherwise whether the draw reached the host's draw table (false: refused or failed,
     // told).

@@ -7,9 +7,9 @@
 
 class StaircaseState;
 
-// The ranking grid of the staggered-entry wizard: twelve columns, the ranking names in
-// the first row and the counts, as typed, in the second; column c stands for ranking
-// row c. The wizard reads it back into the ranking rows in two ways.
+// The ranking grid of both wizards: twelve columns, the ranking names in the first row
+// and the counts, as typed, in the second; column c stands for ranking row c. The
+// staggered-entry wizard reads it back into the ranking rows in two ways.
 class RankingGrid {
 public:
     static constexpr int Columns = 12;
@@ -18,6 +18,10 @@ public:
     QString& count(int column) { return counts_[index(column)]; }
     const QString& name(int column) const { return names_[index(column)]; }
     const QString& count(int column) const { return counts_[index(column)]; }
+    // The cell of the window's grid at row 0 (names) or 1 (counts) and column 1 to 12.
+    void setCell(int row, int column, const QString& text) {
+        (row == 0 ? name(column) : count(column)) = text;
+    }
 
     // Enter in the grid: every column with a name gives its row the name cut to 5
     // characters and the count (0 when it is not a number of players). Columns without a

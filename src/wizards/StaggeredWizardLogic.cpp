@@ -35,8 +35,8 @@ QString StaggeredWizardLogic::MissingParametersMessage() {
 }
 
 void StaggeredWizardLogic::setSearchEnabled(bool enabled) {
-    controls.SuivantEnabled = enabled;
-    controls.EscalierEnabled = enabled;
+    controls_.SuivantEnabled = enabled;
+    controls_.EscalierEnabled = enabled;
 }
 
 void StaggeredWizardLogic::Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) {
@@ -44,19 +44,19 @@ void StaggeredWizardLogic::Init(int qualifiersIn, int qualifiersOut, int seeds, 
     for (int row = 1; row <= StaircaseState::RankingCount; ++row) {
         const RankingRow& ranking = state_.Rankings[row];
         if (!ranking.Name.isEmpty()) {
-            controls.StringGrid1Effectif.name(row) = ranking.Name;
-            controls.StringGrid1Effectif.count(row) = Number(ranking.Count);
+            controls_.StringGrid1Effectif.name(row) = ranking.Name;
+            controls_.StringGrid1Effectif.count(row) = Number(ranking.Count);
             g += ranking.Count;
         }
     }
-    controls.LabelEffectif = Number(g + qualifiersIn);
-    controls.LabelQualifieSortants = Number(qualifiersOut);
-    controls.LabelQualifieEntrants = Number(qualifiersIn);
-    controls.LabelTetesSerie = Number(seeds);
+    controls_.Informations.LabelEffectif = Number(g + qualifiersIn);
+    controls_.Informations.LabelQualifieSortants = Number(qualifiersOut);
+    controls_.Informations.LabelQualifieEntrants = Number(qualifiersIn);
+    controls_.Informations.LabelTetesSerie = Number(seeds);
     state_.Compressions = static_cast<std::int16_t>(qualifiersIn - qualifiersOut);
-    controls.LabelNONExempts = Number(state_.Compressions);
-    controls.LabelNBExempts = Number(qualifiersIn);
-    controls.LabelDimensionTableau = Number(dimension);
+    controls_.Informations.LabelNONExempts = Number(state_.Compressions);
+    controls_.Informations.LabelNBExempts = Number(qualifiersIn);
+    controls_.Informations.LabelDimensionTableau = Number(dimension);
 
     state_.QualifiersIn = static_cast<std::int16_t>(qualifiersIn);
     state_.QualifiersOut = static_cast<std::int16_t>(qualifiersOut);
@@ -66,20 +66,20 @@ void StaggeredWizardLogic::Init(int qualifiersIn, int qualifiersOut, int seeds, 
     state_.Dimension = static_cast<std::int16_t>(dimension);
     state_.FinalDraw = false;
 
-    controls.AutreSolutionEnabled = true;
-    controls.SeedsVisible = seeds != 0;
-    controls.DimensionVisible = dimension != 0;
+    controls_.AutreSolutionEnabled = true;
+    controls_.Informations.SeedsVisible = seeds != 0;
+    controls_.Informations.DimensionVisible = dimension != 0;
     CouplesShown = false;
     RoundPickerShown = false;
     NoIncomingAtStart = false;
     if (qualifiersOut == 0) {
         // A final draw: the last round is chosen before anything can be searched.
-        controls.RoundPickerVisible = true;
+        controls_.RoundPickerVisible = true;
         state_.FinalDraw = true;
         setSearchEnabled(false);
         RoundPickerShown = true;
         if (state_.Couples == 0) {
-            controls.CouplesVisible = true;
+            controls_.CouplesVisible = true;
             CouplesShown = true;
         }
     }
@@ -87,11 +87,11 @@ void StaggeredWizardLogic::Init(int qualifiersIn, int qualifiersOut, int seeds, 
         setSearchEnabled(false);
         NoIncomingAtStart = true;
         if (state_.Couples == 0) {
-            controls.CouplesVisible = true;
+            controls_.CouplesVisible = true;
             CouplesShown = true;
         }
     }
-    controls.PrecedentEnabled = false;
+    controls_.PrecedentEnabled = false;
 }
 
 void StaggeredWizardLogic::FormShow() {
@@ -106,15 +106,15 @@ void StaggeredWizardLogic::UpdateFigures() {
     if (state_.QualifiersIn > 0) {
         state_.QualifiersIn = state_.Couples;
     }
-    controls.LabelQualifieSortants = Number(state_.QualifiersOut);
-    controls.LabelQualifieEntrants = Number(state_.QualifiersIn);
+    controls_.Informations.LabelQualifieSortants = Number(state_.QualifiersOut);
+    controls_.Informations.LabelQualifieEntrants = Number(state_.QualifiersIn);
     state_.Compressions = static_cast<std::int16_t>(state_.Couples - state_.QualifiersOut);
-    controls.LabelNONExempts = Number(state_.Compressions);
-    controls.LabelNBExempts = Number(state_.Couples);
+    controls_.Informations.LabelNONExempts = Number(state_.Compressions);
+    controls_.Informations.LabelNBExempts = Number(state_.Couples);
 }
 
 void StaggeredWizardLogic::LastRoundChanged(int item) {
-    controls.ComboBox1Sortant = item;
+    controls_.ComboBox1Sortant = item;
     if (item >= 0 && item <= 5) {
         state_.QualifiersOut = static_cast<std::int16_t>(1 << item);
     }
@@ -122,21 +122,21 @@ void StaggeredWizardLogic::LastRoundChanged(int item) {
 }
 
 void StaggeredWizardLogic::CouplesChanged(int value) {
-    controls.SpinEdit1Couple = std::clamp(value, 0, MaxCouples);
-    state_.Couples = static_cast<std::int16_t>(controls.SpinEdit1Couple);
+    controls_.SpinEdit1Couple = std::clamp(value, 0, MaxCouples);
+    state_.Couples = static_cast<std::int16_t>(controls_.SpinEdit1Couple);
     UpdateFigures();
 }
 
 void StaggeredWizardLogic::GridEnter() {
-    const int sum = controls.StringGrid1Effectif.ReadOnEnter(state_);
-    controls.LabelEffectif = Number(sum + state_.QualifiersIn);
+    const int sum = controls_.StringGrid1Effectif.ReadOnEnter(state_);
+    controls_.Informations.LabelEffectif = Number(sum + state_.QualifiersIn);
 }
 
 bool StaggeredWizardLogic::readGrid() {
     state_.ResetSteps();
     state_.ResetStaircase();
     state_.TotalPlayers = 0;
-    const auto refused = controls.StringGrid1Effectif.ReadForSearch(state_);
+    const auto refused = controls_.StringGrid1Effectif.ReadForSearch(state_);
     if (refused) {
         prompter_.message(IntegerText::conversionError(*refused));
         return false;
@@ -147,9 +147,9 @@ bool StaggeredWizardLogic::readGrid() {
 StaggeredWizardLogic::Ending StaggeredWizardLogic::SuivantBtnClick(const Hooks& hooks) {
     state_.Accepted = false;
     state_.ManualEntry = false;
-    controls.PrecedentEnabled = true;
-    controls.RoundPickerVisible = false;
-    controls.CouplesVisible = false;
+    controls_.PrecedentEnabled = true;
+    controls_.RoundPickerVisible = false;
+    controls_.CouplesVisible = false;
     state_.Iterations = 0;
     BusyCursorScope wait(cursor_);
     if (!readGrid()) {
@@ -158,26 +158,26 @@ StaggeredWizardLogic::Ending StaggeredWizardLogic::SuivantBtnClick(const Hooks& 
     }
     StaircaseSearch search(state_, prompter_);
     search.PrepareSearch();
-    if (search.DirectSolutionApplies(controls.AutreSolutionChecked)) {
+    if (search.DirectSolutionApplies(controls_.AutreSolutionChecked)) {
         search.DirectSolution();
         wait.pause();
         Call(hooks.showSolutions);
     } else {
-        controls.Label1Solution = {QStringLiteral("Recherche solution..."), true};
+        controls_.Label1Solution = {QStringLiteral("Recherche solution..."), true};
         Call(hooks.repaint);
-        controls.SuivantEnabled = false;
-        controls.EscalierEnabled = false;
-        controls.HelpEnabled = false;
+        controls_.SuivantEnabled = false;
+        controls_.EscalierEnabled = false;
+        controls_.HelpEnabled = false;
         Call(hooks.searchStarted);
-        search.SearchSolutions(controls.SpinEdit1NbTout, controls.VerifChecked);
-        controls.Label1Iteration = {Number(state_.Iterations) + QStringLiteral(" Itération(s)"),
-                                    true};
-        controls.Label1Solution.text =
+        search.SearchSolutions(controls_.SpinEdit1NbTout, controls_.VerifChecked);
+        controls_.Label1Iteration = {Number(state_.Iterations) + QStringLiteral(" Itération(s)"),
+                                     true};
+        controls_.Label1Solution.text =
             Number(state_.SolutionCount) + QStringLiteral(" Solution(s) trouvée(s)");
         Call(hooks.repaint);
-        controls.SuivantEnabled = true;
-        controls.CancelEnabled = true;
-        controls.HelpEnabled = true;
+        controls_.SuivantEnabled = true;
+        controls_.CancelEnabled = true;
+        controls_.HelpEnabled = true;
         // The messages and the view take the normal cursor.
         wait.pause();
         Call(hooks.searchEnded);
@@ -186,9 +186,9 @@ StaggeredWizardLogic::Ending StaggeredWizardLogic::SuivantBtnClick(const Hooks& 
                                   .arg(StaircaseState::SolutionCapacity));
         }
         if (state_.SolutionCount == 0) {
-            controls.Label1Solution.text = QStringLiteral("Pas de solution trouvée.");
+            controls_.Label1Solution.text = QStringLiteral("Pas de solution trouvée.");
             prompter_.message(QStringLiteral("Aucune solution de trouvée..!!"));
-            controls.PrecedentEnabled = true;
+            controls_.PrecedentEnabled = true;
         } else {
             state_.SingleSolution = false;
             Call(hooks.showSolutions);
@@ -197,7 +197,7 @@ StaggeredWizardLogic::Ending StaggeredWizardLogic::SuivantBtnClick(const Hooks& 
     if (state_.Accepted) {
         return Ending::CloseOk;
     }
-    controls.PrecedentEnabled = true;
+    controls_.PrecedentEnabled = true;
     return Ending::StayOpen;
 }
 
@@ -215,22 +215,22 @@ StaggeredWizardLogic::Ending StaggeredWizardLogic::EscalierClick(const Hooks& ho
     if (state_.Accepted) {
         return Ending::CloseOk;
     }
-    controls.PrecedentEnabled = true;
+    controls_.PrecedentEnabled = true;
     return Ending::StayOpen;
 }
 
 void StaggeredWizardLogic::PrecedentBtnClick() {
-    controls.Label1Solution.visible = false;
-    controls.Label1Iteration.visible = false;
+    controls_.Label1Solution.visible = false;
+    controls_.Label1Iteration.visible = false;
     if (RoundPickerShown) {
-        controls.RoundPickerVisible = true;
+        controls_.RoundPickerVisible = true;
         state_.FinalDraw = true;
         if (CouplesShown) {
-            controls.CouplesVisible = true;
+            controls_.CouplesVisible = true;
         }
     }
     if (NoIncomingAtStart && CouplesShown) {
-        controls.CouplesVisible = true;
+        controls_.CouplesVisible = true;
     }
-    controls.PrecedentEnabled = false;
+    controls_.PrecedentEnabled = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RankingGrid.h"
+#include "WizardInformations.h"
 
 #include <QString>
 
@@ -27,15 +28,8 @@ public:
     // The controls, by their names on the window.
     struct Controls {
         RankingGrid StringGrid1Effectif;
-        QString LabelEffectif;
-        QString LabelQualifieSortants;
-        QString LabelQualifieEntrants;
-        QString LabelDimensionTableau;
-        QString LabelNBExempts;   // the couples
-        QString LabelNONExempts;  // the compressions
-        QString LabelTetesSerie;
-        bool DimensionVisible = true;     // Label4Dimension and LabelDimensionTableau
-        bool SeedsVisible = true;         // Label7TetesSerie and LabelTetesSerie
+        WizardInformations Informations;  // LabelNBExempts: the couples; LabelNONExempts:
+                                          // the compressions
         int SpinEdit1NbTout = 5;          // 4 to 9
         bool RoundPickerVisible = false;  // Label1Sortant and ComboBox1Sortant
         int ComboBox1Sortant = -1;        // no item chosen
@@ -78,13 +72,20 @@ public:
     // Items 0 to 5 of the last-round picker ("Finale" to "1/32 finale"); -1 for none.
     void LastRoundChanged(int item);
     void CouplesChanged(int value);
+    void ToursChanged(int value) { controls_.SpinEdit1NbTout = value; }
+    void AutreSolutionToggled(bool checked) { controls_.AutreSolutionChecked = checked; }
+    void VerifToggled(bool checked) { controls_.VerifChecked = checked; }
+    // A cell of the grid typed in: row 0 for the names, 1 for the counts, column 1 to 12.
+    void GridCellChanged(int row, int column, const QString& text) {
+        controls_.StringGrid1Effectif.setCell(row, column, text);
+    }
     // Enter in the grid: the named columns go into the ranking rows.
     void GridEnter();
     Ending SuivantBtnClick(const Hooks& hooks);
     Ending EscalierClick(const Hooks& hooks);
     void PrecedentBtnClick();
 
-    Controls controls;
+    const Controls& controls() const { return controls_; }
     int GridPlayers = 0;             // players of the grid at the start, without qualifiers
     bool CouplesShown = false;       // the couples controls were shown at the start
     bool RoundPickerShown = false;   // the last-round picker was shown at the start
@@ -99,4 +100,5 @@ private:
     StaircaseState& state_;
     Prompter& prompter_;
     BusyCursor& cursor_;
+    Controls controls_;
 };

@@ -64,14 +64,20 @@ void TOrvanelDepartLigne::createControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
     connect(CheckBox1AssistantConstructionTab, &QCheckBox::toggled, this,
-            [this](bool checked) { logic_.setBuildSkeleton(checked); });
+            [this](bool checked) { logic_.AssistantConstructionTabToggled(checked); });
 }
 
 QWidget* TOrvanelDepartLigne::createGrid() {
     QGroupBox* group =
         WizardControls::RankingGroup(this, QStringLiteral("Effectif du tableau à départ en ligne"),
-                                     LineStartWizardLogic::GridColumns, StringGrid1Effectif);
-    connect(StringGrid1Effectif, &EnterGrid::enterPressed, this, &TOrvanelDepartLigne::enterInGrid);
+                                     RankingGrid::Columns, StringGrid1Effectif);
+    connect(StringGrid1Effectif, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* cell) {
+        logic_.GridCellChanged(cell->row(), cell->column() + 1, cell->text());
+    });
+    connect(StringGrid1Effectif, &EnterGrid::enterPressed, this, [this] {
+        logic_.GridEnter();
+        refresh();
+    });
     return group;
 }
 
@@ -109,52 +115,27 @@ void TOrvanelDepartLigne::Init(int qualifiersIn, int qualifiersOut, int seeds, i
 }
 
 void TOrvanelDepartLigne::refresh() {
-    const LineStartWizardLogic::Controls& controls = logic_.controls();
-    {
-        const QSignalBlocker quiet(StringGrid1Effectif);
-        for (int column = 0; column < LineStartWizardLogic::GridColumns; ++column) {
-            StringGrid1Effectif->item(0, column)->setText(controls.gridNames[column]);
-            StringGrid1Effectif->item(1, column)->setText(controls.gridCounts[column]);
-        }
-    }
-    Informations.LabelEffectif->setText(controls.effectif);
-    Informations.LabelQualifieSortants->setText(controls.qualifiesSortants);
-    Informations.LabelQualifieEntrants->setText(controls.qualifiesEntrants);
-    Informations.LabelDimensionTableau->setText(controls.dimension);
-    Informations.LabelNBExempts->setText(controls.exempts);
-    Informations.LabelNONExempts->setText(controls.nonExempts);
-    Informations.LabelTetesSerie->setText(controls.tetesSerie);
-    Informations.Label7TetesSerie->setVisible(controls.seedsVisible);
-    Informations.LabelTetesSerie->setVisible(controls.seedsVisible);
-    PrecedentBtn->setEnabled(controls.precedentEnabled);
-    SuivantBtn->setEnabled(controls.suivantEnabled);
+    const LineStartWizardLogic::Controls& c = logic_.controls();
+    WizardControls::ShowGrid(StringGrid1Effectif, c.StringGrid1Effectif);
+    WizardControls::ShowInformations(Informations, c.Informations);
+    PrecedentBtn->setEnabled(c.PrecedentEnabled);
+    SuivantBtn->setEnabled(c.SuivantEnabled);
     const QSignalBlocker quiet(CheckBox1AssistantConstructionTab);
-    CheckBox1AssistantConstructionTab->setChecked(controls.buildSkeleton);
+    CheckBox1AssistantConstructionTab->setChecked(c.AssistantConstructionTabChecked);
 }
 
 void TOrvanelDepartLigne::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        logic_.Show();
+        logic_.FormShow();
         refresh();
     }
-}
-
-void TOrvanelDepartLigne::enterInGrid() {
-    QStringList names;
-    QStringList counts;
-    for (int column = 0; column < LineStartWizardLogic::GridColumns; ++column) {
-        names.append(StringGrid1Effectif->item(0, column)->text());
-        counts.append(StringGrid1Effectif->item(1, column)->text());
-    }
-    logic_.EnterInGrid(names, counts);
-    Informations.LabelEffectif->setText(logic_.controls().effectif);
 }
 
 // "&Suivant" closes the wizard with OK whatever the command does: once the bracket view
 // has closed, and the acceptance is done, the main window is shown again.
 void TOrvanelDepartLigne::SuivantBtnClick() {
-    logic_.Suivant([this](const LineStartFigures& figures, bool acceptEnabled) {
+    logic_.SuivantBtnClick([this](const LineStartFigures& figures, bool acceptEnabled) {
         return windows_.showLineStartBracket(figures, acceptEnabled, this);
     });
     accept();

@@ -48,7 +48,6 @@ private:
     QWidget* createInformations();
     QWidget* createButtons();
     void refresh();
-    void enterInGrid();
     void SuivantBtnClick();
 
     Prompter& prompter_;

@@ -169,16 +169,14 @@ QWidget* TOrvanelEchelon::createButtons() {
 
 void TOrvanelEchelon::connectControls() {
     connect(StringGrid1Effectif, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* cell) {
-        RankingGrid& grid = logic_.controls.StringGrid1Effectif;
-        const int column = cell->column() + 1;
-        (cell->row() == 0 ? grid.name(column) : grid.count(column)) = cell->text();
+        logic_.GridCellChanged(cell->row(), cell->column() + 1, cell->text());
     });
     connect(StringGrid1Effectif, &EnterGrid::enterPressed, this, [this] {
         logic_.GridEnter();
         refresh();
     });
     connect(SpinEdit1NbTout, &QSpinBox::valueChanged, this,
-            [this](int value) { logic_.controls.SpinEdit1NbTout = value; });
+            [this](int value) { logic_.ToursChanged(value); });
     connect(ComboBox1Sortant, &QComboBox::currentIndexChanged, this, [this](int item) {
         logic_.LastRoundChanged(item);
         refresh();
@@ -188,9 +186,9 @@ void TOrvanelEchelon::connectControls() {
         refresh();
     });
     connect(CheckBox1AutreSolution, &QCheckBox::toggled, this,
-            [this](bool checked) { logic_.controls.AutreSolutionChecked = checked; });
+            [this](bool checked) { logic_.AutreSolutionToggled(checked); });
     connect(CheckBox1Verif, &QCheckBox::toggled, this,
-            [this](bool checked) { logic_.controls.VerifChecked = checked; });
+            [this](bool checked) { logic_.VerifToggled(checked); });
     connect(SuivantBtn, &QPushButton::clicked, this, &TOrvanelEchelon::SuivantBtnClick);
     connect(BitBtn1SaisieEscalier, &QPushButton::clicked, this,
             &TOrvanelEchelon::BitBtn1SaisieEscalierClick);
@@ -223,18 +221,9 @@ void TOrvanelEchelon::showEvent(QShowEvent* event) {
 }
 
 void TOrvanelEchelon::refresh() {
-    const StaggeredWizardLogic::Controls& c = logic_.controls;
-    refreshGrid();
-    Informations.LabelEffectif->setText(c.LabelEffectif);
-    Informations.LabelQualifieSortants->setText(c.LabelQualifieSortants);
-    Informations.LabelQualifieEntrants->setText(c.LabelQualifieEntrants);
-    Informations.LabelDimensionTableau->setText(c.LabelDimensionTableau);
-    Informations.LabelNBExempts->setText(c.LabelNBExempts);
-    Informations.LabelNONExempts->setText(c.LabelNONExempts);
-    Informations.LabelTetesSerie->setText(c.LabelTetesSerie);
-    setShown(c.DimensionVisible,
-             {Informations.Label4Dimension, Informations.LabelDimensionTableau});
-    setShown(c.SeedsVisible, {Informations.Label7TetesSerie, Informations.LabelTetesSerie});
+    const StaggeredWizardLogic::Controls& c = logic_.controls();
+    WizardControls::ShowGrid(StringGrid1Effectif, c.StringGrid1Effectif);
+    WizardControls::ShowInformations(Informations, c.Informations);
     setShown(c.RoundPickerVisible, {Label1Sortant, ComboBox1Sortant});
     setShown(c.CouplesVisible, {Label2Couple, SpinEdit1Couple});
     {
@@ -259,16 +248,6 @@ void TOrvanelEchelon::refresh() {
     PrecedentBtn->setEnabled(c.PrecedentEnabled);
     CancelBtn->setEnabled(c.CancelEnabled);
     HelpBtn->setEnabled(c.HelpEnabled);
-}
-
-void TOrvanelEchelon::refreshGrid() {
-    const RankingGrid& grid = logic_.controls.StringGrid1Effectif;
-    const QSignalBlocker blocker(StringGrid1Effectif);
-    for (int column = 1; column <= RankingGrid::Columns; ++column) {
-        StringGrid1Effectif->item(0, column - 1)->setText(grid.name(column));
-        StringGrid1Effectif->item(1, column - 1)->setText(grid.count(column));
-    }
-    StringGrid1Effectif->viewport()->update();
 }
 
 void TOrvanelEchelon::SuivantBtnClick() {

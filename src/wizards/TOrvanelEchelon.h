@@ -20,8 +20,7 @@ class WindowFactory;
 // The staggered-entry wizard: the rankings and figures of the simulation, the last round
 // of a final draw, the inseparable couples and the search options, then the search and
 // the staircase view. The controls mirror StaggeredWizardLogic, which decides everything;
-// the window shows its state, forwards each event and opens the view when asked. Manual
-// staircase entry ("&Escalier") comes with a later version: its button stays disabled.
+// the window shows its state, forwards each event and opens the view when asked.
 class TOrvanelEchelon : public QDialog, public Wizard {
     Q_OBJECT
 
@@ -47,7 +46,6 @@ private:
     void connectControls();
     // Shows the logic's controls as they are now, without echoing them back.
     void refresh();
-    void refreshGrid();
     void SuivantBtnClick();
     void BitBtn1SaisieEscalierClick();
     void ShowSolutions();

@@ -1,5 +1,7 @@
 #include "WizardControls.h"
 
+#include "RankingGrid.h"
+#include "WizardInformations.h"
 #include "widgets/EnterGrid.h"
 
 #include <QGridLayout>
@@ -7,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,6 +76,31 @@ QGroupBox* WizardControls::InformationGroup(QWidget* parent, const QString& fift
     labels.Label7TetesSerie = row("Label7TetesSerie", QStringLiteral("Nombre de têtes de série"),
                                   labels.LabelTetesSerie, "LabelTetesSerie");
     return group;
+}
+
+void WizardControls::ShowInformations(const Informations& labels, const WizardInformations& shown) {
+    labels.LabelEffectif->setText(shown.LabelEffectif);
+    labels.LabelQualifieSortants->setText(shown.LabelQualifieSortants);
+    labels.LabelQualifieEntrants->setText(shown.LabelQualifieEntrants);
+    labels.LabelDimensionTableau->setText(shown.LabelDimensionTableau);
+    labels.LabelNBExempts->setText(shown.LabelNBExempts);
+    labels.LabelNONExempts->setText(shown.LabelNONExempts);
+    labels.LabelTetesSerie->setText(shown.LabelTetesSerie);
+    for (QLabel* label : {labels.Label4Dimension, labels.LabelDimensionTableau}) {
+        label->setVisible(shown.DimensionVisible);
+    }
+    for (QLabel* label : {labels.Label7TetesSerie, labels.LabelTetesSerie}) {
+        label->setVisible(shown.SeedsVisible);
+    }
+}
+
+void WizardControls::ShowGrid(EnterGrid* grid, const RankingGrid& shown) {
+    const QSignalBlocker quiet(grid);
+    for (int column = 1; column <= RankingGrid::Columns; ++column) {
+        grid->item(0, column - 1)->setText(shown.name(column));
+        grid->item(1, column - 1)->setText(shown.count(column));
+    }
+    grid->viewport()->update();
 }
 
 QPushButton* WizardControls::Button(QWidget* parent, const QString& caption, const char* name) {

@@ -3,6 +3,8 @@
 #include <QString>
 
 class EnterGrid;
+class RankingGrid;
+struct WizardInformations;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -40,6 +42,10 @@ public:
     };
     static QGroupBox* InformationGroup(QWidget* parent, const QString& fifthCaption,
                                        const QString& sixthCaption, Informations& labels);
+    // Shows the logic's figures in the box.
+    static void ShowInformations(const Informations& labels, const WizardInformations& shown);
+    // Shows the logic's grid, without telling the cells' changes back.
+    static void ShowGrid(EnterGrid* grid, const RankingGrid& shown);
 
     static QPushButton* Button(QWidget* parent, const QString& caption, const char* name);
 };

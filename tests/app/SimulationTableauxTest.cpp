@@ -21,7 +21,7 @@ using Picker = SimulationTableaux::Picker;
 
 struct RecordingFactory : WizardFactory {
     struct Shown : Wizard {
-        explicit Shown(RecordingFactory& owner) : owner(owner) {}
+        explicit Shown(RecordingFactory& recorder) : owner(recorder) {}
         void Init(int in, int out, int seeds, int) override { owner.figures = {in, out, seeds}; }
         void showModal() override { ++owner.shown; }
         RecordingFactory& owner;

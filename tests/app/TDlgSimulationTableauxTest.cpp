@@ -1,5 +1,6 @@
 #include "app/AppWindowFactory.h"
 #include "app/TDlgSimulationTableaux.h"
+#include "common/FindControl.h"
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
 #include "core/ScriptedPrompter.h"
@@ -47,9 +48,7 @@ protected:
 
     template <typename Control>
     Control* find(const char* name) const {
-        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return FindControl<Control>(*window, name);
     }
     QTableWidget* grid() const { return find<QTableWidget>("StringGrid1"); }
     QString cell(int row, int column) const {

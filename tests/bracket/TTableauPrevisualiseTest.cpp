@@ -1,4 +1,5 @@
 #include "BracketTestSupport.h"
+#include "common/FindControl.h"
 
 #include "bracket/NotesBox.h"
 #include "bracket/TDlgPropriteTableau.h"
@@ -42,11 +43,7 @@ protected:
                              true);
     }
 
-    QAction* action(const char* name) const {
-        auto* found = view_->findChild<QAction*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    QAction* action(const char* name) const { return FindControl<QAction>(*view_, name); }
     const PageItem* onPage(const QString& name) const { return view_->page().find(name); }
 
     // Runs the view modally and lets `whileShown` act on it once it is shown.

@@ -2,19 +2,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A scratch tree: a current directory, an installed program (bin/ and share/orvanel/)
-// and a repository data folder, each with or without its readme.
+// A scratch tree: a current directory and an installed program (bin/ and
+// share/orvanel/), each with or without its readme.
 class HostInterfaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(root.isValid());
-        for (const char* folder : {"current", "prefix/bin", "prefix/share/orvanel", "data"}) {
+        for (const char* folder : {"current", "prefix/bin", "prefix/share/orvanel"}) {
             ASSERT_TRUE(QDir(root.path()).mkpath(QString::fromLatin1(folder)));
         }
     }
@@ -26,9 +27,7 @@ protected:
         QFile readme(QDir(path(folder)).filePath(HostInterface::ReadmeName()));
         ASSERT_TRUE(readme.open(QIODevice::WriteOnly));
     }
-    HostInterface::Places places() const {
-        return {path("current"), path("prefix/bin"), path("data")};
-    }
+    HostInterface::Places places() const { return {path("current"), path("prefix/bin")}; }
 
     QTemporaryDir root;
 };
@@ -48,24 +47,29 @@ TEST_F(HostInterfaceTest, StartedWhereTheReadmeIsTheInstallDirectoryIsTheCurrent
               QDir(path("current")).filePath(QStringLiteral("ZECLASS.TXT")));
 }
 
-TEST_F(HostInterfaceTest, ElsewhereTheInstalledDataFolderThenTheRepositoryOnesAreUsed) {
+TEST_F(HostInterfaceTest, ElsewhereTheInstalledDataFolderIsUsed) {
     putReadme("prefix/share/orvanel");
-    putReadme("data");
     HostInterface host = HostInterface::Start(places());
     EXPECT_EQ(host.InstallDirectory, path("prefix/share/orvanel"));
     // The working directory stays where the user started the program.
     EXPECT_EQ(host.WorkingDirectory, path("current"));
     EXPECT_EQ(host.InstallPath(QStringLiteral("WDBASE")),
               QDir(path("prefix/share/orvanel")).filePath(QStringLiteral("WDBASE")));
-
-    QFile::remove(QDir(path("prefix/share/orvanel")).filePath(HostInterface::ReadmeName()));
-    EXPECT_EQ(HostInterface::FindInstallDirectory(places()), path("data"));
 }
 
 TEST_F(HostInterfaceTest, WithoutAnyReadmeTheCurrentDirectoryStays) {
     EXPECT_EQ(HostInterface::FindInstallDirectory(places()), path("current"));
-    EXPECT_EQ(HostInterface::FindInstallDirectory({path("current"), QString(), QString()}),
-              path("current"));
+    EXPECT_EQ(HostInterface::FindInstallDirectory({path("current"), QString()}), path("current"));
+}
+
+// The build tree holds the data folder where an installation does, beside the folders of
+// its executables: a program run from there finds the repository's files.
+TEST(HostInterfaceData, AProgramOfTheBuildTreeFindsTheRepositoryData) {
+    QTemporaryDir elsewhere;
+    const QString found =
+        HostInterface::FindInstallDirectory({elsewhere.path(), QStringLiteral(ORVANEL_CLI_DIR)});
+    EXPECT_EQ(QFileInfo(found).canonicalFilePath(),
+              QFileInfo(QStringLiteral(ORVANEL_SOURCE_DATA_DIR)).canonicalFilePath());
 }
 
 TEST(HostInterfaceData, TheRepositoryDataFolderHoldsTheProgramFiles) {

@@ -71,9 +71,9 @@ bool lineStart(const QString& dataDirectory, const QString& path, const SaveWind
         scratch.state.Rankings[row] = {rankings[row - 1], counts[row - 1], 0};
     }
     wizard.Init(qualifiersIn, qualifiersOut, seeds, 0);
-    wizard.setBuildSkeleton(true);
+    wizard.AssistantConstructionTabToggled(true);
     bool saved = false;
-    wizard.Suivant([&](const LineStartFigures& figures, bool acceptEnabled) {
+    wizard.SuivantBtnClick([&](const LineStartFigures& figures, bool acceptEnabled) {
         TTableauPrevisualise view(scratch.host, scratch.state, scratch.prompter,
                                   BusyCursor::none());
         view.OpenLineStart(figures, acceptEnabled);

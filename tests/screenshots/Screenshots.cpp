@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     SimulationFile::SaveSimulation(QDir(work.path()).filePath(SimulationFile::AutosaveName()),
                                    tournament(), prompter);
 
-    HostInterface host = HostInterface::Start({work.path(), QString(), QString()});
+    HostInterface host = HostInterface::Start({work.path(), QString()});
     // The working tables go to the scratch folder too, not to the current directory.
     host.DataLocation = work.path();
     StaircaseState state;

@@ -32,7 +32,7 @@ protected:
         return found == nullptr ? none : *found;
     }
     bool green(const QString& name) const { return item(name).textColor == QColor(0, 128, 0); }
-    void keys(int key, int times = 1) {
+    void keys(Qt::Key key, int times = 1) {
         for (int i = 0; i < times; ++i) {
             entry.KeyDown(key);
         }
@@ -46,11 +46,11 @@ protected:
         return all;
     }
 
-    static constexpr int Down = 40;
-    static constexpr int Up = 38;
-    static constexpr int Q = 81;
-    static constexpr int Insert = 45;
-    static constexpr int Delete = 46;
+    static constexpr Qt::Key Down = Qt::Key_Down;
+    static constexpr Qt::Key Up = Qt::Key_Up;
+    static constexpr Qt::Key Q = Qt::Key_Q;
+    static constexpr Qt::Key Insert = Qt::Key_Insert;
+    static constexpr Qt::Key Delete = Qt::Key_Delete;
 
     StaircaseState state;
     Page page;

@@ -184,24 +184,24 @@ TEST(StaircaseView, NavigationButtonsAndKeys) {
     EXPECT_FALSE(view.NextEnabled);
 
     // Home shows solution 1, enables Next and keeps Previous as it was.
-    EXPECT_TRUE(view.KeyDown(36));
+    EXPECT_TRUE(view.KeyDown(Qt::Key_Home));
     EXPECT_EQ(view.CurrentSolution, 1);
     EXPECT_TRUE(view.NextEnabled);
     EXPECT_TRUE(view.PreviousEnabled);
     // Previous at solution 1 disables Previous and shows solution 1 again.
-    EXPECT_TRUE(view.KeyDown(33));
+    EXPECT_TRUE(view.KeyDown(Qt::Key_PageUp));
     EXPECT_EQ(view.CurrentSolution, 1);
     EXPECT_FALSE(view.PreviousEnabled);
     EXPECT_EQ(Caption(page, StaircaseViewLogic::SolutionLabelName()),
               QStringLiteral("Solution 1 sur 5 traitée(s)"));
 
-    EXPECT_TRUE(view.KeyDown(39));
+    EXPECT_TRUE(view.KeyDown(Qt::Key_Right));
     EXPECT_EQ(view.CurrentSolution, 2);
-    EXPECT_TRUE(view.KeyDown(34));
+    EXPECT_TRUE(view.KeyDown(Qt::Key_PageDown));
     EXPECT_EQ(view.CurrentSolution, 3);
-    EXPECT_TRUE(view.KeyDown(37));
+    EXPECT_TRUE(view.KeyDown(Qt::Key_Left));
     EXPECT_EQ(view.CurrentSolution, 2);
-    EXPECT_FALSE(view.KeyDown(40));  // the arrows up and down edit a staircase
+    EXPECT_FALSE(view.KeyDown(Qt::Key_Down));  // the arrows up and down edit a staircase
 }
 
 TEST(StaircaseView, EndWithoutStoredSolutionsShowsTheFirst) {

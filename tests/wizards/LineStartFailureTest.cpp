@@ -24,9 +24,9 @@ protected:
     }
 
     bool nextShowing(bool build, bool accept, const std::function<void()>& inView = {}) {
-        wizard_->setBuildSkeleton(build);
+        wizard_->AssistantConstructionTabToggled(build);
         shown_ = false;
-        return wizard_->Suivant([&](const LineStartFigures&, bool) {
+        return wizard_->SuivantBtnClick([&](const LineStartFigures&, bool) {
             shown_ = true;
             if (inView) {
                 inView();

@@ -44,8 +44,8 @@ protected:
 
     // "&Suivant" with the box ticked or not; the bracket view answers `accept`.
     bool next(bool build, bool accept = false) {
-        wizard_->setBuildSkeleton(build);
-        return wizard_->Suivant([&](const LineStartFigures& figures, bool acceptEnabled) {
+        wizard_->AssistantConstructionTabToggled(build);
+        return wizard_->SuivantBtnClick([&](const LineStartFigures& figures, bool acceptEnabled) {
             shown_ = figures;
             acceptEnabled_ = acceptEnabled;
             return accept;

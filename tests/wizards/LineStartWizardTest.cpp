@@ -1,3 +1,4 @@
+#include "GridTyping.h"
 #include "LineStartTestSupport.h"
 
 using LineStartWizard = LineStartFixture;
@@ -11,15 +12,16 @@ TEST_F(LineStartWizard, InitComputesTheFiguresAndTheirLabels) {
     EXPECT_EQ(figures.NonByes, 8);
     EXPECT_FALSE(figures.LineFinalDraw);
     const LineStartWizardLogic::Controls& controls = logic.controls();
-    EXPECT_EQ(controls.gridNames[1], QStringLiteral("30"));
-    EXPECT_EQ(controls.gridCounts[2], QStringLiteral("4"));
-    EXPECT_EQ(controls.effectif, QStringLiteral("12"));
-    EXPECT_EQ(controls.dimension, QStringLiteral("16"));
-    EXPECT_EQ(controls.exempts, QStringLiteral("4"));
-    EXPECT_EQ(controls.nonExempts, QStringLiteral("8"));
-    EXPECT_FALSE(controls.seedsVisible);
-    EXPECT_FALSE(controls.precedentEnabled);
-    EXPECT_TRUE(controls.suivantEnabled);
+    EXPECT_EQ(controls.StringGrid1Effectif.name(2), QStringLiteral("30"));
+    EXPECT_EQ(controls.StringGrid1Effectif.count(3), QStringLiteral("4"));
+    const WizardInformations& box = controls.Informations;
+    EXPECT_EQ(box.LabelEffectif, QStringLiteral("12"));
+    EXPECT_EQ(box.LabelDimensionTableau, QStringLiteral("16"));
+    EXPECT_EQ(box.LabelNBExempts, QStringLiteral("4"));
+    EXPECT_EQ(box.LabelNONExempts, QStringLiteral("8"));
+    EXPECT_FALSE(box.SeedsVisible);
+    EXPECT_FALSE(controls.PrecedentEnabled);
+    EXPECT_TRUE(controls.SuivantEnabled);
 }
 
 TEST_F(LineStartWizard, QualifiersDecideTheEntriesTheFinalDrawAndTheSections) {
@@ -27,7 +29,7 @@ TEST_F(LineStartWizard, QualifiersDecideTheEntriesTheFinalDrawAndTheSections) {
     EXPECT_EQ(withIncoming.figures().players(), 12);
     EXPECT_EQ(withIncoming.figures().LineDimension, 16);
     EXPECT_TRUE(withIncoming.figures().LineFinalDraw);
-    EXPECT_TRUE(withIncoming.controls().seedsVisible);
+    EXPECT_TRUE(withIncoming.controls().Informations.SeedsVisible);
     LineStartWizardLogic& sections = wizard({{"15", 10}}, 0, 3, 0);
     EXPECT_EQ(sections.figures().LineDimension, 12);
     EXPECT_EQ(sections.figures().Byes, 2);
@@ -35,8 +37,8 @@ TEST_F(LineStartWizard, QualifiersDecideTheEntriesTheFinalDrawAndTheSections) {
 
 TEST_F(LineStartWizard, WithoutPlayersSuivantIsDisabledWithTheMessage) {
     LineStartWizardLogic& logic = wizard({}, 2, 1, 0);
-    logic.Show();
-    EXPECT_FALSE(logic.controls().suivantEnabled);
+    logic.FormShow();
+    EXPECT_FALSE(logic.controls().SuivantEnabled);
     EXPECT_EQ(prompter_.texts(), QStringList{QStringLiteral(
                                      "Manque des paramètres, compléter la structure du tableau,\n"
                                      "l'effectif, qualifiées...")});
@@ -45,15 +47,16 @@ TEST_F(LineStartWizard, WithoutPlayersSuivantIsDisabledWithTheMessage) {
 
 TEST_F(LineStartWizard, EnterInTheGridRecountsThePlayersButNotTheDimension) {
     LineStartWizardLogic& logic = wizard({{"15", 4}}, 1, 1, 0);
-    logic.EnterInGrid({QStringLiteral("15/1234"), QString(), QStringLiteral("30")},
-                      {QStringLiteral("6"), QStringLiteral("9"), QStringLiteral("trois")});
+    TypeInGrid(logic, {{"15/1234", "6"}, {"", "9"}, {"30", "trois"}});
+    logic.GridEnter();
     EXPECT_EQ(state_.Rankings[1].Name, QStringLiteral("15/12"));
     EXPECT_EQ(state_.Rankings[1].Count, 6);
     EXPECT_EQ(state_.Rankings[3].Count, 0);  // not an integer
     EXPECT_EQ(logic.figures().GridPlayers, 6);
-    EXPECT_EQ(logic.controls().effectif, QStringLiteral("7"));
+    EXPECT_EQ(logic.controls().Informations.LabelEffectif, QStringLiteral("7"));
     EXPECT_EQ(logic.figures().LineDimension, 8);
-    logic.EnterInGrid({QStringLiteral("15")}, {QStringLiteral("99999")});
+    TypeInGrid(logic, {{"15", "99999"}, {"", ""}, {"", ""}});
+    logic.GridEnter();
     EXPECT_EQ(logic.figures().GridPlayers, 0);
 }
 

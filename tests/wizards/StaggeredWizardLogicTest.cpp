@@ -55,16 +55,16 @@ TEST(StaggeredWizard, InitShowsTheFiguresAndWhatIsMissing) {
     ScriptedPrompter prompter;
     StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
     HandOver(wizard, state, {{"15", 4}, {"30/5", 6}, {"NC", 8}}, 0, 2, 3);
-    const auto& c = wizard.controls;
+    const auto& c = wizard.controls();
     EXPECT_EQ(c.StringGrid1Effectif.name(2), QStringLiteral("30/5"));
     EXPECT_EQ(c.StringGrid1Effectif.count(3), QStringLiteral("8"));
-    EXPECT_EQ(c.LabelEffectif, QStringLiteral("18"));
-    EXPECT_EQ(c.LabelQualifieSortants, QStringLiteral("2"));
-    EXPECT_EQ(c.LabelNONExempts, QStringLiteral("-2"));
+    EXPECT_EQ(c.Informations.LabelEffectif, QStringLiteral("18"));
+    EXPECT_EQ(c.Informations.LabelQualifieSortants, QStringLiteral("2"));
+    EXPECT_EQ(c.Informations.LabelNONExempts, QStringLiteral("-2"));
     EXPECT_EQ(state.Compressions, -2);
     EXPECT_EQ(wizard.GridPlayers, 18);
-    EXPECT_TRUE(c.SeedsVisible);
-    EXPECT_FALSE(c.DimensionVisible);
+    EXPECT_TRUE(c.Informations.SeedsVisible);
+    EXPECT_FALSE(c.Informations.DimensionVisible);
     EXPECT_TRUE(c.AutreSolutionEnabled);
     EXPECT_FALSE(c.PrecedentEnabled);
     // No incoming qualifiers and no couples: the couples are asked for first.
@@ -75,8 +75,8 @@ TEST(StaggeredWizard, InitShowsTheFiguresAndWhatIsMissing) {
     EXPECT_FALSE(c.RoundPickerVisible);
     wizard.CouplesChanged(3);
     EXPECT_TRUE(c.SuivantEnabled);
-    EXPECT_EQ(c.LabelNBExempts, QStringLiteral("3"));
-    EXPECT_EQ(c.LabelNONExempts, QStringLiteral("1"));
+    EXPECT_EQ(c.Informations.LabelNBExempts, QStringLiteral("3"));
+    EXPECT_EQ(c.Informations.LabelNONExempts, QStringLiteral("1"));
     EXPECT_EQ(state.QualifiersIn, 0);  // without qualifiers at the start, they stay 0
 }
 
@@ -85,7 +85,7 @@ TEST(StaggeredWizard, AFinalDrawWaitsForItsLastRoundAndCouples) {
     ScriptedPrompter prompter;
     StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
     HandOver(wizard, state, {{"NC", 10}}, 0, 0);
-    const auto& c = wizard.controls;
+    const auto& c = wizard.controls();
     EXPECT_TRUE(c.RoundPickerVisible);
     EXPECT_TRUE(state.FinalDraw);
     EXPECT_TRUE(wizard.RoundPickerShown);
@@ -99,7 +99,7 @@ TEST(StaggeredWizard, AFinalDrawWaitsForItsLastRoundAndCouples) {
     wizard.LastRoundChanged(-1);  // no item: the figure stays
     EXPECT_EQ(state.QualifiersOut, 4);
     wizard.LastRoundChanged(5);
-    EXPECT_EQ(c.LabelQualifieSortants, QStringLiteral("32"));
+    EXPECT_EQ(c.Informations.LabelQualifieSortants, QStringLiteral("32"));
 }
 
 TEST(StaggeredWizard, CouplesCarryTheIncomingQualifiersWithinBounds) {
@@ -107,17 +107,17 @@ TEST(StaggeredWizard, CouplesCarryTheIncomingQualifiersWithinBounds) {
     ScriptedPrompter prompter;
     StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
     HandOver(wizard, state, {{"NC", 10}}, 3, 2);
-    EXPECT_TRUE(wizard.controls.SuivantEnabled);
-    EXPECT_FALSE(wizard.controls.CouplesVisible);
+    EXPECT_TRUE(wizard.controls().SuivantEnabled);
+    EXPECT_FALSE(wizard.controls().CouplesVisible);
     wizard.CouplesChanged(5);
     EXPECT_EQ(state.QualifiersIn, 5);
-    EXPECT_EQ(wizard.controls.LabelQualifieEntrants, QStringLiteral("5"));
+    EXPECT_EQ(wizard.controls().Informations.LabelQualifieEntrants, QStringLiteral("5"));
     wizard.CouplesChanged(100000);
     EXPECT_EQ(state.Couples, StaggeredWizardLogic::MaxCouples);
     EXPECT_EQ(state.QualifiersIn, StaggeredWizardLogic::MaxCouples);
     wizard.CouplesChanged(-4);
     EXPECT_EQ(state.Couples, 0);
-    EXPECT_FALSE(wizard.controls.SuivantEnabled);
+    EXPECT_FALSE(wizard.controls().SuivantEnabled);
 }
 
 TEST(StaggeredWizard, ShowingWithoutPlayersTellsWhatIsMissing) {
@@ -126,7 +126,7 @@ TEST(StaggeredWizard, ShowingWithoutPlayersTellsWhatIsMissing) {
     StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
     HandOver(wizard, state, {}, 2, 2);
     wizard.FormShow();
-    EXPECT_FALSE(wizard.controls.SuivantEnabled);
+    EXPECT_FALSE(wizard.controls().SuivantEnabled);
     EXPECT_EQ(prompter.texts(), QStringList{StaggeredWizardLogic::MissingParametersMessage()});
     EXPECT_TRUE(prompter.texts().first().contains(QLatin1Char('\n')));
 }
@@ -136,17 +136,16 @@ TEST(StaggeredWizard, EnterCopiesTheNamedColumns) {
     ScriptedPrompter prompter;
     StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
     HandOver(wizard, state, {{"15", 4}, {"30", 6}, {"40", 2}}, 1, 2);
-    RankingGrid& grid = wizard.controls.StringGrid1Effectif;
-    grid.name(1) = QStringLiteral("15/1abc");
-    grid.count(2) = QStringLiteral("six");
-    grid.name(3).clear();
-    grid.count(3) = QStringLiteral("9");
+    wizard.GridCellChanged(0, 1, QStringLiteral("15/1abc"));
+    wizard.GridCellChanged(1, 2, QStringLiteral("six"));
+    wizard.GridCellChanged(0, 3, QString());
+    wizard.GridCellChanged(1, 3, QStringLiteral("9"));
     wizard.GridEnter();
     EXPECT_EQ(state.Rankings[1].Name, QStringLiteral("15/1a"));
     EXPECT_EQ(state.Rankings[2].Count, 0);
     EXPECT_EQ(state.Rankings[3].Name, QStringLiteral("40"));  // a column without name
     EXPECT_EQ(state.Rankings[3].Count, 2);
-    EXPECT_EQ(wizard.controls.LabelEffectif, QStringLiteral("5"));
+    EXPECT_EQ(wizard.controls().Informations.LabelEffectif, QStringLiteral("5"));
 }
 
 TEST(StaggeredWizard, ReadingTheGridPadsCutsAndSkips) {
@@ -174,7 +173,7 @@ TEST(StaggeredWizard, ACountThatIsNotANumberOfPlayersStopsTheCommand) {
         ScriptedPrompter prompter;
         StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
         HandOver(wizard, state, {{"NC", 6}, {"40", 4}}, 2, 2);
-        wizard.controls.StringGrid1Effectif.count(2) = QString::fromUtf8(typed);
+        wizard.GridCellChanged(1, 2, QString::fromUtf8(typed));
         Window window;
         window.state = &state;
         EXPECT_EQ(wizard.SuivantBtnClick(window.hooks()), Ending::CloseOk);
@@ -193,11 +192,11 @@ TEST(StaggeredWizard, SuivantSearchesAndShowsTheSolutions) {
     ScriptedPrompter prompter;
     StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
     HandOver(wizard, state, {{"15", 2}, {"30", 4}, {"40", 6}, {"NC", 8}}, 2, 2);
-    wizard.controls.AutreSolutionChecked = true;
+    wizard.AutreSolutionToggled(true);
     Window window;
     window.state = &state;
     EXPECT_EQ(wizard.SuivantBtnClick(window.hooks()), Ending::StayOpen);
-    const auto& c = wizard.controls;
+    const auto& c = wizard.controls();
     EXPECT_EQ(window.solutionsShown, 1);
     EXPECT_EQ(window.repaints, 2);
     EXPECT_GT(state.SolutionCount, 0);
@@ -226,7 +225,7 @@ TEST(StaggeredWizard, MoreThanTwoHundredSolutionsAreTold) {
     StaggeredWizardLogic wizard(state, prompter, BusyCursor::none());
     HandOver(wizard, state, {{"NC", 40}}, 0, 8);
     wizard.CouplesChanged(2);
-    wizard.controls.VerifChecked = false;
+    wizard.VerifToggled(false);
     Window window;
     window.state = &state;
     wizard.SuivantBtnClick(window.hooks());
@@ -247,7 +246,7 @@ TEST(StaggeredWizard, NoSolutionThenPrecedentBringsBackTheStartControls) {
     Window window;
     window.state = &state;
     EXPECT_EQ(wizard.SuivantBtnClick(window.hooks()), Ending::StayOpen);
-    const auto& c = wizard.controls;
+    const auto& c = wizard.controls();
     EXPECT_EQ(state.SolutionCount, 0);
     EXPECT_EQ(window.solutionsShown, 0);
     EXPECT_EQ(c.Label1Solution.text, QStringLiteral("Pas de solution trouvée."));
@@ -277,11 +276,11 @@ TEST(StaggeredWizard, EqualToursAreShownWithoutSearch) {
     EXPECT_TRUE(state.SingleSolution);
     EXPECT_EQ(state.Iterations, 0);
     EXPECT_EQ(state.Solutions[1].Matches[4], 4);
-    EXPECT_FALSE(wizard.controls.Label1Solution.visible);
+    EXPECT_FALSE(wizard.controls().Label1Solution.visible);
     EXPECT_EQ(window.solutionsShown, 1);
 
     // With "Recherche autres solutions" ticked, the search runs.
-    wizard.controls.AutreSolutionChecked = true;
+    wizard.AutreSolutionToggled(true);
     wizard.SuivantBtnClick(window.hooks());
     EXPECT_GT(state.Iterations, 0);
 }

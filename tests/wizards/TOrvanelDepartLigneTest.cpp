@@ -1,6 +1,7 @@
 #include "app/AppWindowFactory.h"
 #include "bracket/ItemKeys.h"
 #include "bracket/TTableauPrevisualise.h"
+#include "common/FindControl.h"
 #include "common/QtPrinters.h"
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
@@ -49,9 +50,7 @@ protected:
 
     template <typename Control>
     Control* find(const char* name) const {
-        auto* control = wizard_->findChild<Control*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return FindControl<Control>(*wizard_, name);
     }
 
     // "&Suivant" with the bracket view closed by `inView` as soon as it shows.
