@@ -85,25 +85,30 @@ TEST_F(BracketWindow, TheToolBarHoldsEveryCommandInOrderWithItsHint) {
         (QStringList{
             QStringLiteral("SpeedButtonProgPrecedente"), QStringLiteral("SpeedButtonProgSuivante"),
             QStringLiteral("SpeedButton1ProprieteTab"), QStringLiteral("SpeedButton1SupprimerTab"),
-            QStringLiteral("SpeedButton2ReafficheTab"), QStringLiteral("SpeedButton1"),
+            QStringLiteral("SpeedButton2ReafficheTab"), QStringLiteral("SpeedButtonAnnuler"),
+            QStringLiteral("SpeedButtonRetablir"), QStringLiteral("SpeedButton1"),
             QStringLiteral("SpeedButtonPrint"), QStringLiteral("SpeedButton1Accepter"),
             QStringLiteral("SpeedButton3"), QStringLiteral("SpeedButton3Aide")}));
-    EXPECT_EQ(hints, (QStringList{QStringLiteral("Zoom plus"), QStringLiteral("Zoom moins"),
-                                  QStringLiteral("Propriétés d'affichage du tableau"),
-                                  QStringLiteral("Supprimer tous les joueurs du tableau"),
-                                  QStringLiteral("Réafficher le tableau"),
-                                  QStringLiteral("Vérifier règles et recommandations"),
-                                  QStringLiteral("Imprimer la solution"),
-                                  QStringLiteral("Accepter la solution"),
-                                  QStringLiteral("Fermer fenêtre"), QStringLiteral("Aide")}));
+    EXPECT_EQ(hints,
+              (QStringList{
+                  QStringLiteral("Zoom plus"), QStringLiteral("Zoom moins"),
+                  QStringLiteral("Propriétés d'affichage du tableau"),
+                  QStringLiteral("Supprimer tous les joueurs du tableau"),
+                  QStringLiteral("Réafficher le tableau"), QStringLiteral("Annuler"),
+                  QStringLiteral("Rétablir"), QStringLiteral("Vérifier règles et recommandations"),
+                  QStringLiteral("Imprimer la solution"), QStringLiteral("Accepter la solution"),
+                  QStringLiteral("Fermer fenêtre"), QStringLiteral("Aide")}));
     EXPECT_EQ(action("SpeedButton1Accepter")->text(), QStringLiteral("Accepter"));
     EXPECT_EQ(action("SpeedButton3")->text(), QStringLiteral("Fermer"));
-    for (const char* later : {"SpeedButton1SupprimerTab", "SpeedButton1", "SpeedButtonPrint"}) {
+    // Undo and redo wait for a first edit.
+    for (const char* later :
+         {"SpeedButtonAnnuler", "SpeedButtonRetablir", "SpeedButton1", "SpeedButtonPrint"}) {
         EXPECT_FALSE(action(later)->isEnabled()) << later;
     }
     for (const char* now :
          {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante", "SpeedButton1ProprieteTab",
-          "SpeedButton2ReafficheTab", "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
+          "SpeedButton1SupprimerTab", "SpeedButton2ReafficheTab", "SpeedButton1Accepter",
+          "SpeedButton3", "SpeedButton3Aide"}) {
         EXPECT_TRUE(action(now)->isEnabled()) << now;
     }
 }
@@ -118,14 +123,16 @@ TEST_F(BracketWindow, TheContextMenuListsTheCommandsInOrder) {
                            : each->text() +
                                  (each->isEnabled() ? QString() : QStringLiteral(" (off)")));
     }
-    EXPECT_EQ(entries,
-              (QStringList{
-                  QStringLiteral("Supprimer tous les joueurs du tableau (off)"),
-                  QStringLiteral("Propriétés du tableau"), QStringLiteral("Réafficher le tableau"),
-                  QStringLiteral("-"), QStringLiteral("Augmenter les dimensions du tableau"),
-                  QStringLiteral("Diminuer les dimensions du tableau (off)"), QStringLiteral("-"),
-                  QStringLiteral("Vérifier les règles et recommandations (off)"),
-                  QStringLiteral("-"), QStringLiteral("Imprimer le tableau (off)")}));
+    EXPECT_EQ(
+        entries,
+        (QStringList{
+            QStringLiteral("Supprimer tous les joueurs du tableau"),
+            QStringLiteral("Propriétés du tableau"), QStringLiteral("Réafficher le tableau"),
+            QStringLiteral("-"), QStringLiteral("Augmenter les dimensions du tableau"),
+            QStringLiteral("Diminuer les dimensions du tableau (off)"), QStringLiteral("-"),
+            QStringLiteral("Vérifier les règles et recommandations (off)"), QStringLiteral("-"),
+            QStringLiteral("Imprimer le tableau (off)"), QStringLiteral("-"),
+            QStringLiteral("Annuler (off)"), QStringLiteral("Rétablir (off)")}));
 }
 
 TEST_F(BracketWindow, TheLineStartOpeningShowsTheBracketAndItsPanel) {
