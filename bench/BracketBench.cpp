@@ -5,9 +5,14 @@
 //
 //   QT_QPA_PLATFORM=offscreen orvanel_bracket_bench --benchmark_repetitions=5
 //
+// "Editing" times each edit of the mouse (edit: 0 place, 1 return, 2 exchange, 3 seed,
+// 4 branch swap, 5 empty the draw) alone, or its undo, or its redo (timed: 0, 1, 2).
+//
 // "Redisplay" is what the user waits for; "LayoutOnly" is the same without a view, the
 // part that the reports will share. "CheckRules" is "Vérifier" (a redisplay, then the
 // rules check) and "CheckOnly" the check on a bracket already laid out.
+#include "bracket/ItemKeys.h"
+#include "bracket/ScriptedSeedDialog.h"
 #include "bracket/TableauPrevisualise.h"
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
@@ -172,6 +177,85 @@ void CheckOnly(benchmark::State& state) {
     state.counters["lines"] = 2 * state.range(0) - 1;
 }
 BENCHMARK(CheckOnly)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+// The edits of the mouse on the page of a 1024-entry draw shown in the view, each timed
+// alone, then its undo and its redo timed alone: placement from the roster, return to
+// the roster, exchange of two lines, the seed dialog's OK. The branch swap and the
+// emptying of the draw end with a full redisplay and take its time.
+enum class Edit { Place, Return, Exchange, Seed, Swap, Empty };
+enum class Timed { Edit, Undo, Redo };
+
+void run(ShownDraw& opened, Edit edit) {
+    BracketEditor& editor = opened.view.editor();
+    ScriptedSeedDialog dialog({{QStringLiteral("5"), ScriptedSeedDialog::Step::Button::Ok}},
+                              opened.draw.prompter);
+    const QString first = ItemKeys::key(ItemKeys::Name, 1, 1);
+    switch (edit) {
+        case Edit::Place:
+            // Room on the roster: the skeleton has placed every player.
+            opened.page.change(QStringLiteral("Effectif1"), [](PageItem& entry) {
+                entry.text.replace(0, 2, QStringLiteral(" 0"));
+            });
+            editor.Drop(QStringLiteral("Effectif1"), first, dialog);
+            break;
+        case Edit::Return: {
+            const QString ranking = opened.page.find(first)->text.trimmed();
+            for (int row = 1; row <= 12; ++row) {
+                const QString entry = QStringLiteral("Effectif%1").arg(row);
+                if (opened.page.find(entry)->text.endsWith(QStringLiteral("(%1)").arg(ranking))) {
+                    editor.Drop(first, entry, dialog);
+                }
+            }
+            break;
+        }
+        case Edit::Exchange:
+            editor.Drop(first, ItemKeys::key(ItemKeys::Name, 1, 1024), dialog);
+            break;
+        case Edit::Seed:
+            editor.Click(first, dialog);
+            break;
+        case Edit::Swap:
+            editor.Drop(ItemKeys::key(ItemKeys::Segment, 10, 2045),
+                        ItemKeys::key(ItemKeys::Segment, 10, 2046), dialog);
+            break;
+        case Edit::Empty:
+            editor.EmptyDraw();
+            break;
+    }
+}
+
+void Editing(benchmark::State& state) {
+    const auto edit = static_cast<Edit>(state.range(0));
+    const auto timed = static_cast<Timed>(state.range(1));
+    ShownDraw opened(1024);
+    QUndoStack& stack = opened.view.editor().undoStack();
+    for (auto _ : state) {
+        if (timed != Timed::Edit) {
+            state.PauseTiming();
+        }
+        run(opened, edit);
+        if (timed == Timed::Edit) {
+            state.PauseTiming();
+        } else {
+            state.ResumeTiming();
+        }
+        stack.undo();
+        if (timed == Timed::Redo) {
+            stack.redo();
+            state.PauseTiming();
+            stack.undo();
+        } else if (timed == Timed::Undo) {
+            state.PauseTiming();
+        }
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["steps"] = stack.count();
+}
+BENCHMARK(Editing)
+    ->ArgNames({"edit", "timed"})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -127,7 +127,7 @@ void BracketLayout::DrawLineItem(const Column& column, int j, int y, bool presen
             page_.add(std::move(segment));
         }
         page_.add(std::move(name));
-        addConnectors(column, j, y, pair, visible);
+        addConnectors(column, j, y, pair, visible, suffix);
         return;
     }
     // Every name label and segment carries its line's number, whatever the names shown;
@@ -158,7 +158,7 @@ void BracketLayout::DrawLineItem(const Column& column, int j, int y, bool presen
           line.Position != DrawLine::IncomingQualifier)) {
         page_.add(std::move(name));
     }
-    addConnectors(column, j, y, pair, visible);
+    addConnectors(column, j, y, pair, visible, suffix);
 
     LineMarks marks(page_, fonts_, width);
     if (namedEntrant) {
@@ -231,7 +231,8 @@ bool BracketLayout::decided(const BracketLine& line) {
     return result;
 }
 
-void BracketLayout::addConnectors(const Column& column, int j, int y, int pair, bool visible) {
+void BracketLayout::addConnectors(const Column& column, int j, int y, int pair, bool visible,
+                                  const QString& suffix) {
     if (!visible) {
         return;
     }
@@ -239,22 +240,22 @@ void BracketLayout::addConnectors(const Column& column, int j, int y, int pair, 
     const int width = geometry.LineWidth;
     const int gap = (geometry.ColumnStep - width) / 2;
     if (!column.noLeftStub) {
-        addBar(column.x - 2 - gap, y, gap, ConnectorThickness);
+        addBar(ItemKeys::LeftStub + suffix, column.x - 2 - gap, y, gap, ConnectorThickness);
     }
     if (column.capacity > 1) {
-        addBar(column.x - 2 + width, y, gap, ConnectorThickness);
+        addBar(ItemKeys::RightStub + suffix, column.x - 2 + width, y, gap, ConnectorThickness);
     }
     // The join of the pair, from the odd line's height down to the even line's.
     if (j % 2 == 0 && carry_[static_cast<std::size_t>(pair)] != 0) {
-        addBar(column.x - 2 + width + gap, y - column.spacing, ConnectorThickness,
-               column.spacing + ConnectorThickness);
+        addBar(ItemKeys::Join + suffix, column.x - 2 + width + gap, y - column.spacing,
+               ConnectorThickness, column.spacing + ConnectorThickness);
     }
 }
 
 // Stubs have the length of the gap between two columns, none while the columns touch.
-void BracketLayout::addBar(int left, int top, int width, int height) {
+void BracketLayout::addBar(const QString& name, int left, int top, int width, int height) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    page_.add(PageItem::BarAt(QString(), left, top, width, height));
+    page_.add(PageItem::BarAt(name, left, top, width, height));
 }

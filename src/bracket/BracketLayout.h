@@ -47,8 +47,9 @@ private:
     bool visibility(const BracketLine& line, const Column& column, int j, int pair);
     bool partnerKeepsBranch(int j);
     bool decided(const BracketLine& line);
-    void addConnectors(const Column& column, int j, int y, int pair, bool visible);
-    void addBar(int left, int top, int width, int height);
+    void addConnectors(const Column& column, int j, int y, int pair, bool visible,
+                       const QString& suffix);
+    void addBar(const QString& name, int left, int top, int width, int height);
 
     Page& page_;
     RecordTable& table_;

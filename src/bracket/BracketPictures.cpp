@@ -39,6 +39,23 @@ void drawCheck(QPainter& painter, const QColor& color, qreal width) {
     painter.drawPolyline(QPolygonF{{3, 8.5}, {6.5, 12}, {13.5, 3.5}});
 }
 
+// A curved arrow turning back to the left (undo) or on to the right (redo).
+QIcon turningArrow(bool back) {
+    return ToolPictures::Drawn([back](QPainter& painter) {
+        if (!back) {
+            painter.translate(16, 0);
+            painter.scale(-1, 1);
+        }
+        painter.setPen(ToolPictures::Pen(QColor(30, 90, 170), 1.8));
+        painter.setBrush(Qt::NoBrush);
+        QPainterPath path(QPointF(4, 6));
+        path.cubicTo(QPointF(9, 2), QPointF(15, 5), QPointF(12.5, 12.5));
+        painter.drawPath(path);
+        painter.setBrush(QColor(30, 90, 170));
+        painter.drawPolygon(QPolygonF{{1.5, 6}, {6, 2.5}, {6.5, 8.5}});
+    });
+}
+
 }  // namespace
 
 QIcon BracketPictures::ZoomIn() {
@@ -90,4 +107,12 @@ QIcon BracketPictures::Rules() {
         drawBracket(painter, QColor(90, 90, 100));
         drawCheck(painter, QColor(20, 140, 40), 2.2);
     });
+}
+
+QIcon BracketPictures::Undo() {
+    return turningArrow(true);
+}
+
+QIcon BracketPictures::Redo() {
+    return turningArrow(false);
 }

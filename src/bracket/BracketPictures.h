@@ -11,4 +11,6 @@ public:
     static QIcon ClearPlayers();
     static QIcon Redisplay();
     static QIcon Rules();
+    static QIcon Undo();
+    static QIcon Redo();
 };

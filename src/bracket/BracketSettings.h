@@ -10,4 +10,6 @@ struct BracketSettings {
     bool EndBranches = false;       // the bracket goes on beyond the outgoing qualifiers
     int SeedCount = 0;              // seeds shown in the information panel
     int SolutionNumber = 0;         // staircase solution shown (staggered-entry draws)
+
+    bool operator==(const BracketSettings&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "StaggeredOpening.h"
 
+#include "PlayerPlacement.h"
+
 #include "core/Prompter.h"
 #include "core/StaircaseState.h"
 #include "drawtable/DrawLine.h"
@@ -15,18 +17,7 @@ void takeEntrantsOff(const QString& dataLocation, Prompter& prompter) {
         prompter.warning(table.errorText());
         return;
     }
-    RecordTable::Batch batch(table);
-    for (table.First(); !table.Eof(); table.Next()) {
-        if (table.integer(DrawLine::Position) == DrawLine::OutgoingQualifier) {
-            continue;
-        }
-        table.setText(DrawLine::Nom, QString());
-        table.setText(DrawLine::Prenom, QString());
-        table.setText(DrawLine::Classement, QString());
-        table.setInteger(DrawLine::Position, DrawLine::Empty);
-        table.Post();
-    }
-    if (!batch.commit()) {
+    if (!PlayerPlacement::EmptyDraw(table)) {
         prompter.warning(table.errorText());
     }
 }

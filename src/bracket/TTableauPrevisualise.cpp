@@ -3,6 +3,7 @@
 #include "BracketColors.h"
 #include "BracketPictures.h"
 #include "StaggeredOpening.h"
+#include "TDlgMetInformations.h"
 #include "TDlgPropriteTableau.h"
 
 #include "core/HostInterface.h"
@@ -38,6 +39,7 @@ TTableauPrevisualise::TTableauPrevisualise(const HostInterface& host, StaircaseS
     layout->addWidget(ToolBar1);
     layout->addWidget(ScrollBox1Page, 1);
     createMenu();
+    connectEditing();
 
     connect(ScrollBox1Page, &PageView::itemClicked, this,
             [this](const QString& name, Qt::MouseButton button) {
@@ -63,8 +65,7 @@ QAction* TTableauPrevisualise::addTool(const QIcon& icon, const char* name, cons
     return action;
 }
 
-// The tool bar, 32 pixels high, with its buttons left to right;
-// clearing and printing stay disabled.
+// The tool bar, 32 pixels high, with its buttons left to right; printing stays disabled.
 void TTableauPrevisualise::createToolBar() {
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -100,7 +101,7 @@ void TTableauPrevisualise::createToolBar() {
             button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
     }
-    for (QAction* later : {SpeedButton1SupprimerTab, SpeedButtonPrint}) {
+    for (QAction* later : {SpeedButtonPrint}) {
         later->setEnabled(false);
     }
     connect(SpeedButton1, &QAction::triggered, this, [this] { logic_.CheckRules(); });
@@ -141,12 +142,13 @@ void TTableauPrevisualise::createMenu() {
                                  QStringLiteral("Vérifier les règles et recommandations"));
     PopupMenu1->addSeparator();
     QAction* print = addMenuItem("Imprimerletableau1", QStringLiteral("Imprimer le tableau"));
-    for (QAction* later : {clear, print}) {
+    for (QAction* later : {print}) {
         later->setEnabled(false);
     }
     Diminuerlesdimensionsdutableau1->setEnabled(false);
     connect(rules, &QAction::triggered, this, [this] { logic_.CheckRules(); });
     connect(redisplay, &QAction::triggered, this, [this] { logic_.FullRedisplay(true); });
+    connect(clear, &QAction::triggered, this, [this] { logic_.editor().EmptyDraw(); });
     connect(properties, &QAction::triggered, this, &TTableauPrevisualise::showProperties);
     connect(larger, &QAction::triggered, this, [this] {
         logic_.AddRound();
@@ -156,6 +158,50 @@ void TTableauPrevisualise::createMenu() {
         logic_.RemoveRound();
         showDimensionCommands();
     });
+}
+
+// The drags and clicks of the page go to the editor, which decides what they do; the
+// undo and redo commands sit on the tool bar (before the rules check) and at the end of
+// the context menu, with Ctrl+Z and Ctrl+Y.
+void TTableauPrevisualise::connectEditing() {
+    DlgMetInformations = new TDlgMetInformations(prompter_, this);
+    BracketEditor& editor = logic_.editor();
+    ScrollBox1Page->setDropFilter([&editor](const QString& source, const QString& target) {
+        return editor.Accepts(source, target);
+    });
+    connect(ScrollBox1Page, &PageView::dragStarted, this,
+            [&editor](const QString& source) { editor.DragStarted(source); });
+    connect(ScrollBox1Page, &PageView::itemDropped, this,
+            [this, &editor](const QString& source, const QString& target) {
+                editor.Drop(source, target, *DlgMetInformations);
+            });
+    // A drag that no item took: a name label then opens its seed dialog.
+    connect(ScrollBox1Page, &PageView::dragCancelled, this, [this, &editor](const QString& source) {
+        editor.Drop(source, QString(), *DlgMetInformations);
+    });
+    connect(ScrollBox1Page, &PageView::itemClicked, this,
+            [this, &editor](const QString& name, Qt::MouseButton button) {
+                if (button == Qt::LeftButton &&
+                    DropAcceptance::RoleOf(name) == DropAcceptance::Role::NameLabel) {
+                    editor.Click(name, *DlgMetInformations);
+                }
+            });
+    connect(SpeedButton1SupprimerTab, &QAction::triggered, this, [&editor] { editor.EmptyDraw(); });
+
+    SpeedButtonAnnuler = editor.undoStack().createUndoAction(this, QStringLiteral("Annuler"));
+    SpeedButtonAnnuler->setObjectName(QStringLiteral("SpeedButtonAnnuler"));
+    SpeedButtonAnnuler->setIcon(BracketPictures::Undo());
+    SpeedButtonAnnuler->setShortcut(QKeySequence::Undo);
+    SpeedButtonRetablir = editor.undoStack().createRedoAction(this, QStringLiteral("Rétablir"));
+    SpeedButtonRetablir->setObjectName(QStringLiteral("SpeedButtonRetablir"));
+    SpeedButtonRetablir->setIcon(BracketPictures::Redo());
+    SpeedButtonRetablir->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(QKeySequence::Redo)});
+    ToolBar1->insertAction(SpeedButton1, SpeedButtonAnnuler);
+    ToolBar1->insertAction(SpeedButton1, SpeedButtonRetablir);
+    PopupMenu1->addSeparator();
+    PopupMenu1->addAction(SpeedButtonAnnuler);
+    PopupMenu1->addAction(SpeedButtonRetablir);
 }
 
 void TTableauPrevisualise::showProperties() {

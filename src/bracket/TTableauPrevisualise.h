@@ -15,6 +15,7 @@ class QAction;
 class QMenu;
 class QToolBar;
 class StaircaseState;
+class TDlgMetInformations;
 
 // The bracket view: the page of the bracket and its information panel under a tool bar,
 // opened modally and maximised by the line-start wizard and by the staircase view. It
@@ -47,6 +48,7 @@ public:
     TableauPrevisualise& logic() { return logic_; }
     Page& page() { return page_; }
     PageView* pageView() const { return ScrollBox1Page; }
+    TDlgMetInformations* seedDialog() const { return DlgMetInformations; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,6 +62,7 @@ private:
     void help();
     void showProperties();
     void showDimensionCommands();
+    void connectEditing();
 
     Page page_;
     TableauPrevisualise logic_;
@@ -78,4 +81,7 @@ private:
     QAction* SpeedButton3 = nullptr;
     QAction* SpeedButton3Aide = nullptr;
     QAction* Diminuerlesdimensionsdutableau1 = nullptr;
+    QAction* SpeedButtonAnnuler = nullptr;
+    QAction* SpeedButtonRetablir = nullptr;
+    TDlgMetInformations* DlgMetInformations = nullptr;
 };

@@ -27,7 +27,8 @@ TableauPrevisualise::TableauPrevisualise(Page& page, StaircaseState& state,
       host_(host),
       prompter_(prompter),
       cursor_(cursor),
-      fonts_(FontSettings::Read(host.InstallPath(FontSettings::FileName()))) {}
+      fonts_(FontSettings::Read(host.InstallPath(FontSettings::FileName()))),
+      editor_(std::make_unique<BracketEditor>(*this)) {}
 
 TableauPrevisualise::~TableauPrevisualise() = default;
 

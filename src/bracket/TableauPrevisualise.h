@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BracketEditor.h"
 #include "BracketGeometry.h"
 #include "BracketSettings.h"
 #include "FontSettings.h"
@@ -35,7 +36,17 @@ public:
     static QString HelpText();
 
     BracketSettings& settings() { return settings_; }
+    const BracketSettings& settings() const { return settings_; }
     const BracketGeometry& geometry() const { return geometry_; }
+    void setGeometry(const BracketGeometry& geometry) { geometry_ = geometry; }
+    Page& page() { return page_; }
+    const Page& page() const { return page_; }
+    StaircaseState& state() { return state_; }
+    const StaircaseState& state() const { return state_; }
+    // The draw table the page shows; none before the first layout.
+    RecordTable* table() const { return table_.get(); }
+    // The drops, clicks and undoable edits of the bracket.
+    BracketEditor& editor() { return *editor_; }
     const FontSettings& fonts() const { return fonts_; }
     const NotesBox& notes() const { return notes_; }
     QString tableName() const;
@@ -103,4 +114,5 @@ private:
     int panelTop_ = InformationPanel::StaggeredTop;
     LineStartFigures lineStart_;  // the byes and the players of round 1 last shown
     int addedRounds_ = 0;         // first rounds added since the view opened
+    std::unique_ptr<BracketEditor> editor_;
 };

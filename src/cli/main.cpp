@@ -1,3 +1,4 @@
+#include "BracketCommand.h"
 #include "CheckCommand.h"
 #include "CliProgram.h"
 #include "EnterStaircaseCommand.h"
@@ -17,7 +18,22 @@
 
 #include <memory>
 
+namespace {
+
+QtMessageHandler qtDefault = nullptr;
+
+// Standard error carries the program's own French messages, which scripts read: Qt's
+// notes about the platform (no runtime folder, an offscreen screen) stay out of it.
+void onlySeriousMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        qtDefault(type, context, text);
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    qtDefault = qInstallMessageHandler(onlySeriousMessages);
     // Commands that lay out pages measure texts, which takes a font database: a GUI
     // application without a screen. Its font cache wants a private runtime folder; a
     // batch session often has none, and Qt would then choose the same folder with a
@@ -44,6 +60,7 @@ int main(int argc, char* argv[]) {
     program.add(std::make_unique<TeeSkeletonCommand>());
     program.add(std::make_unique<EnterStaircaseCommand>());
     program.add(std::make_unique<ExportDrawCommand>());
+    program.add(std::make_unique<BracketCommand>());
     program.add(std::make_unique<CheckCommand>());
     program.add(std::make_unique<UpdateCommand>());
     return program.run(QGuiApplication::arguments().mid(1));

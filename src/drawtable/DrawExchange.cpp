@@ -113,6 +113,19 @@ QList<DrawFile::Line> DrawExchange::ReadLines(RecordTable& table) {
     return lines;
 }
 
+bool DrawExchange::WriteLine(RecordTable& table, const DrawFile::Line& line) {
+    table.setInteger(DrawLine::FicheNumero, line.line);
+    table.setInteger(DrawLine::Position, line.position);
+    setOptional(table, DrawLine::Numero, line.numero);
+    table.setText(DrawLine::Nom, line.nom);
+    table.setText(DrawLine::Prenom, line.prenom);
+    table.setText(DrawLine::Classement, line.classement);
+    setOptional(table, DrawLine::Information, line.information);
+    table.setText(DrawLine::TypeClassement, line.typeClassement);
+    table.setText(DrawLine::Nationalite, line.nationalite);
+    return table.Post();
+}
+
 DrawExchange::Result DrawExchange::Build(const QString& location, const QString& tableName,
                                          const StaircaseState& state, const View& view) {
     return withLines(FromState(state, view), location, tableName);
@@ -130,16 +143,7 @@ QString DrawExchange::Load(const DrawFile& draw, const QString& location, Stairc
         }
         for (const DrawFile::Line& line : draw.lines) {
             table.Insert();
-            table.setInteger(DrawLine::FicheNumero, line.line);
-            table.setInteger(DrawLine::Position, line.position);
-            setOptional(table, DrawLine::Numero, line.numero);
-            table.setText(DrawLine::Nom, line.nom);
-            table.setText(DrawLine::Prenom, line.prenom);
-            table.setText(DrawLine::Classement, line.classement);
-            setOptional(table, DrawLine::Information, line.information);
-            table.setText(DrawLine::TypeClassement, line.typeClassement);
-            table.setText(DrawLine::Nationalite, line.nationalite);
-            if (!table.Post()) {
+            if (!WriteLine(table, line)) {
                 const QString error = table.errorText();
                 table.Cancel();
                 return error;

@@ -41,6 +41,9 @@ public:
     static DrawFile FromState(const StaircaseState& state, const View& view);
     // The lines of an open table, in line order.
     static QList<DrawFile::Line> ReadLines(RecordTable& table);
+    // Writes every field of the line into the table's current line (or the one being
+    // inserted) and posts it; false when the table refused it.
+    static bool WriteLine(RecordTable& table, const DrawFile::Line& line);
     // The figures of the state and the lines of the table named in the folder.
     static Result Build(const QString& location, const QString& tableName,
                         const StaircaseState& state, const View& view);

@@ -82,25 +82,29 @@ TEST_F(BracketWindow, TheToolBarHoldsEveryCommandInOrderWithItsHint) {
         (QStringList{
             QStringLiteral("SpeedButtonProgPrecedente"), QStringLiteral("SpeedButtonProgSuivante"),
             QStringLiteral("SpeedButton1ProprieteTab"), QStringLiteral("SpeedButton1SupprimerTab"),
-            QStringLiteral("SpeedButton2ReafficheTab"), QStringLiteral("SpeedButton1"),
+            QStringLiteral("SpeedButton2ReafficheTab"), QStringLiteral("SpeedButtonAnnuler"),
+            QStringLiteral("SpeedButtonRetablir"), QStringLiteral("SpeedButton1"),
             QStringLiteral("SpeedButtonPrint"), QStringLiteral("SpeedButton1Accepter"),
             QStringLiteral("SpeedButton3"), QStringLiteral("SpeedButton3Aide")}));
-    EXPECT_EQ(hints, (QStringList{QStringLiteral("Zoom plus"), QStringLiteral("Zoom moins"),
-                                  QStringLiteral("Propriétés d'affichage du tableau"),
-                                  QStringLiteral("Supprimer tous les joueurs du tableau"),
-                                  QStringLiteral("Réafficher le tableau"),
-                                  QStringLiteral("Vérifier règles et recommandations"),
-                                  QStringLiteral("Imprimer la solution"),
-                                  QStringLiteral("Accepter la solution"),
-                                  QStringLiteral("Fermer fenêtre"), QStringLiteral("Aide")}));
+    EXPECT_EQ(hints,
+              (QStringList{
+                  QStringLiteral("Zoom plus"), QStringLiteral("Zoom moins"),
+                  QStringLiteral("Propriétés d'affichage du tableau"),
+                  QStringLiteral("Supprimer tous les joueurs du tableau"),
+                  QStringLiteral("Réafficher le tableau"), QStringLiteral("Annuler"),
+                  QStringLiteral("Rétablir"), QStringLiteral("Vérifier règles et recommandations"),
+                  QStringLiteral("Imprimer la solution"), QStringLiteral("Accepter la solution"),
+                  QStringLiteral("Fermer fenêtre"), QStringLiteral("Aide")}));
     EXPECT_EQ(action("SpeedButton1Accepter")->text(), QStringLiteral("Accepter"));
     EXPECT_EQ(action("SpeedButton3")->text(), QStringLiteral("Fermer"));
-    for (const char* later : {"SpeedButton1SupprimerTab", "SpeedButtonPrint"}) {
+    // Undo and redo wait for a first edit.
+    for (const char* later : {"SpeedButtonAnnuler", "SpeedButtonRetablir", "SpeedButtonPrint"}) {
         EXPECT_FALSE(action(later)->isEnabled()) << later;
     }
-    for (const char* now : {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante",
-                            "SpeedButton1ProprieteTab", "SpeedButton2ReafficheTab", "SpeedButton1",
-                            "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
+    for (const char* now :
+         {"SpeedButtonProgPrecedente", "SpeedButtonProgSuivante", "SpeedButton1ProprieteTab",
+          "SpeedButton1SupprimerTab", "SpeedButton2ReafficheTab", "SpeedButton1",
+          "SpeedButton1Accepter", "SpeedButton3", "SpeedButton3Aide"}) {
         EXPECT_TRUE(action(now)->isEnabled()) << now;
     }
 }
@@ -117,12 +121,13 @@ TEST_F(BracketWindow, TheContextMenuListsTheCommandsInOrder) {
     }
     EXPECT_EQ(entries,
               (QStringList{
-                  QStringLiteral("Supprimer tous les joueurs du tableau (off)"),
+                  QStringLiteral("Supprimer tous les joueurs du tableau"),
                   QStringLiteral("Propriétés du tableau"), QStringLiteral("Réafficher le tableau"),
                   QStringLiteral("-"), QStringLiteral("Augmenter les dimensions du tableau"),
                   QStringLiteral("Diminuer les dimensions du tableau (off)"), QStringLiteral("-"),
                   QStringLiteral("Vérifier les règles et recommandations"), QStringLiteral("-"),
-                  QStringLiteral("Imprimer le tableau (off)")}));
+                  QStringLiteral("Imprimer le tableau (off)"), QStringLiteral("-"),
+                  QStringLiteral("Annuler (off)"), QStringLiteral("Rétablir (off)")}));
 }
 
 // A 30 entering over three rounds: the check runs from the button and from the menu, and
