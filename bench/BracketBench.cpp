@@ -257,6 +257,23 @@ BENCHMARK(Editing)
     ->ArgsProduct({{0, 1, 2, 3, 4, 5}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
+// Undo and redo of "Augmenter les dimensions du tableau" from 512 to 1024 entries: the
+// lines written back or deleted, then the page laid out again from the table.
+void UndoRedoAddedRound(benchmark::State& state) {
+    Draw draw(512);
+    Page page;
+    TableauPrevisualise view(page, draw.state, draw.host, draw.prompter, BusyCursor::none());
+    open(view, draw);
+    view.AddRound();
+    QUndoStack& history = view.editor().undoStack();
+    for (auto _ : state) {
+        history.undo();
+        history.redo();
+        benchmark::DoNotOptimize(page.count());
+    }
+}
+BENCHMARK(UndoRedoAddedRound)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -117,7 +117,7 @@ void BracketEditor::Record(const QString& text, const std::function<void()>& edi
 }
 
 EditSnapshot::Figures BracketEditor::figures() const {
-    return {view_.settings(), view_.geometry(), view_.state().Dimension};
+    return {view_.settings(), view_.geometry(), view_.state().Dimension, view_.AddedRounds()};
 }
 
 EditSnapshot BracketEditor::capture() const {
@@ -134,6 +134,7 @@ void BracketEditor::apply(const DrawDelta& delta, bool undo) {
     view_.settings() = wanted.settings;
     view_.setGeometry(wanted.geometry);
     view_.state().Dimension = static_cast<std::int16_t>(wanted.dimension);
+    view_.setAddedRounds(wanted.addedRounds);
     if (delta.PageMatches(view_.page(), undo)) {
         delta.RestoreItems(view_.page(), undo);
     } else {

@@ -23,6 +23,7 @@ struct EditSnapshot {
         BracketSettings settings;
         BracketGeometry geometry;
         int dimension = 0;
+        int addedRounds = 0;  // first rounds added in the view, which "Diminuer" may take off
 
         bool operator==(const Figures&) const = default;
     };

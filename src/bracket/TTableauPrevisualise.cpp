@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 TTableauPrevisualise::TTableauPrevisualise(const HostInterface& host, StaircaseState& state,
@@ -150,14 +151,12 @@ void TTableauPrevisualise::createMenu() {
     connect(redisplay, &QAction::triggered, this, [this] { logic_.FullRedisplay(true); });
     connect(clear, &QAction::triggered, this, [this] { logic_.editor().EmptyDraw(); });
     connect(properties, &QAction::triggered, this, &TTableauPrevisualise::showProperties);
-    connect(larger, &QAction::triggered, this, [this] {
-        logic_.AddRound();
-        showDimensionCommands();
-    });
-    connect(Diminuerlesdimensionsdutableau1, &QAction::triggered, this, [this] {
-        logic_.RemoveRound();
-        showDimensionCommands();
-    });
+    connect(larger, &QAction::triggered, this, [this] { logic_.AddRound(); });
+    connect(Diminuerlesdimensionsdutableau1, &QAction::triggered, this,
+            [this] { logic_.RemoveRound(); });
+    // Every change of the history may add or take off a round: undo and redo included.
+    connect(&logic_.editor().undoStack(), &QUndoStack::indexChanged, this,
+            &TTableauPrevisualise::showDimensionCommands);
 }
 
 // The drags and clicks of the page go to the editor, which decides what they do; the

@@ -30,8 +30,10 @@ struct TableProperties {
     static const QStringList& DimensionItems();
     int DimensionItem() const;
 
-    // The French message for a display value the dialog does not offer; empty when it does.
-    static QString PercentError(int percent);
+    // Whether the spin edit offers the display value: 50 to 200 in steps of 10.
+    static bool Offered(int percent) {
+        return percent >= MinPercent && percent <= MaxPercent && percent % PercentStep == 0;
+    }
 
     // OK: the empty branches and the end branches into the settings.
     void ApplyTo(BracketSettings& settings) const;

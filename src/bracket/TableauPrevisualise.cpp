@@ -157,14 +157,16 @@ RulesVerification::Report TableauPrevisualise::CheckRules(std::optional<QString>
 }
 
 void TableauPrevisualise::ZoomIn() {
-    const Page::Batch batch(page_);
-    PageScaling::Scale(page_, 120, 100);
-    PageScaling::RestoreTops(page_);
+    Zoom(120);
 }
 
 void TableauPrevisualise::ZoomOut() {
+    Zoom(80);
+}
+
+void TableauPrevisualise::Zoom(int percent) {
     const Page::Batch batch(page_);
-    PageScaling::Scale(page_, 80, 100);
+    PageScaling::Scale(page_, percent, 100);
     PageScaling::RestoreTops(page_);
 }
 
@@ -220,6 +222,20 @@ bool TableauPrevisualise::dimensionChanged(int dimension) {
 }
 
 bool TableauPrevisualise::AddRound() {
+    bool added = false;
+    editor_->Record(QStringLiteral("Augmenter les dimensions du tableau"),
+                    [this, &added] { added = addRound(); });
+    return added;
+}
+
+bool TableauPrevisualise::RemoveRound() {
+    bool removed = false;
+    editor_->Record(QStringLiteral("Diminuer les dimensions du tableau"),
+                    [this, &removed] { removed = removeRound(); });
+    return removed;
+}
+
+bool TableauPrevisualise::addRound() {
     // The program's draws go up to 1024 entries: the rounds, the report and the rules
     // know no bigger one.
     if (2 * state_.Dimension > RankingLadder::LargestDraw) {
@@ -236,7 +252,7 @@ bool TableauPrevisualise::AddRound() {
     return true;
 }
 
-bool TableauPrevisualise::RemoveRound() {
+bool TableauPrevisualise::removeRound() {
     if (!CanRemoveRound()) {
         return false;
     }

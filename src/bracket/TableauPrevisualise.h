@@ -74,6 +74,8 @@ public:
 
     void ZoomIn();   // "Zoom plus": 120 / 100
     void ZoomOut();  // "Zoom moins": 80 / 100
+    // The page scaled by percent / 100, then the panel given back its tops.
+    void Zoom(int percent);
     // The page changed size: the panel gets back its tops.
     void Resized();
 
@@ -84,12 +86,16 @@ public:
     void ApplyProperties(const TableProperties& properties);
 
     // "Augmenter les dimensions du tableau": a first round added before the draw, then
-    // a full redisplay. False, with a message, when it could not be done.
+    // a full redisplay; one step of the undo history. False, with a message, when it
+    // could not be done.
     bool AddRound();
     // "Diminuer les dimensions du tableau": takes off the first round, while a round
-    // added in this view remains. False, with a message, when it could not be done.
+    // added in this view remains; one step of the undo history. False, with a message,
+    // when it could not be done.
     bool RemoveRound();
     int AddedRounds() const { return addedRounds_; }
+    // Undo and redo give back the count with the table.
+    void setAddedRounds(int count) { addedRounds_ = count; }
     bool CanRemoveRound() const { return addedRounds_ > 0; }
     // A click on the byes or round-1 figures shows or hides their explanations.
     void ItemClicked(const QString& name);
@@ -100,6 +106,8 @@ private:
     LineStartFigures redisplayedFigures() const;
     RecordTable* openTable();
     bool dimensionChanged(int dimension);
+    bool addRound();
+    bool removeRound();
 
     Page& page_;
     StaircaseState& state_;

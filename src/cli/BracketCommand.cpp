@@ -1,11 +1,12 @@
 #include "BracketCommand.h"
 
+#include "BracketDisplayOperations.h"
 #include "BracketOperations.h"
 #include "BracketSession.h"
 #include "CliCall.h"
 #include "CliOutput.h"
 
-#include "bracket/PageScaling.h"
+#include "bracket/TableauPrevisualise.h"
 #include "core/FileErrorText.h"
 #include "drawtable/DrawFileJson.h"
 
@@ -71,8 +72,10 @@ QString BracketCommand::details() const {
                "visualisation (la mise en place de la solution acceptée), puis les opérations "
                "de OPERATIONS.json dans l'ordre : {\"op\": \"drop\", \"source\": ÉLÉMENT, "
                "\"target\": ÉLÉMENT ou null}, {\"op\": \"seed\", \"line\": N}, {\"op\": "
-               "\"empty\"}, {\"op\": \"redisplay\"}, {\"op\": \"undo\"}, {\"op\": \"redo\"}. "
-               "Une opération qui ouvre la boîte de tête de série porte ses réponses : "
+               "\"empty\"}, {\"op\": \"redisplay\"}, {\"op\": \"undo\"}, {\"op\": \"redo\"}, ") +
+           BracketDisplayOperations::Help() +
+           QStringLiteral(
+               ". Une opération qui ouvre la boîte de tête de série porte ses réponses : "
                "\"dialog\": [{\"text\": T, \"button\": \"ok\" | \"supprimer\" | \"close\"}] "
                "(le texte est tapé touche par touche, \"\\b\" efface ; sans réponse, la boîte "
                "est fermée). Le résultat : les lignes du tableau, les éléments de la page par "
@@ -115,8 +118,7 @@ int BracketCommand::run(CliCall& call) {
     }
     if (const std::optional<int> zoom = call.integer(QStringLiteral("zoom"));
         zoom && *zoom != 100) {
-        PageScaling::Scale(session.page(), *zoom, 100);
-        PageScaling::RestoreTops(session.page());
+        session.view().Zoom(*zoom);
     }
     if (const QString wrong = session.Run(*operations); !wrong.isEmpty()) {
         return output.failure(wrong);

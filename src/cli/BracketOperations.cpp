@@ -1,5 +1,6 @@
 #include "BracketOperations.h"
 
+#include "BracketDisplayOperations.h"
 #include "BracketSession.h"
 
 #include "bracket/ItemKeys.h"
@@ -110,6 +111,10 @@ const QHash<QString, BracketOperations::Handler>& BracketOperations::Table() {
              session.view().editor().undoStack().redo();
              return QString();
          }},
+        {QStringLiteral("zoom"), BracketDisplayOperations::Zoom},
+        {QStringLiteral("properties"), BracketDisplayOperations::Properties},
+        {QStringLiteral("addRound"), BracketDisplayOperations::AddRound},
+        {QStringLiteral("removeRound"), BracketDisplayOperations::RemoveRound},
     };
     return table;
 }

@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QWheelEvent>
 
 namespace {
@@ -273,6 +274,10 @@ TEST_F(BracketWindow, TheDimensionCommandsAddAndRemoveTheFirstRound) {
     EXPECT_EQ(state_.Dimension, 8);
     EXPECT_FALSE(smaller->isEnabled());
     EXPECT_EQ(onPage(ItemKeys::key(ItemKeys::Name, 5, 31)), nullptr);
+    // Undoing the removal gives the added round back, and the command with it.
+    view_->logic().editor().undoStack().undo();
+    EXPECT_EQ(state_.Dimension, 16);
+    EXPECT_TRUE(smaller->isEnabled());
 }
 
 TEST_F(BracketWindow, TheWheelScrollsEightPixelsAndAResizeKeepsThePanelInPlace) {

@@ -1,5 +1,6 @@
 #include "BracketTestSupport.h"
 
+#include "bracket/EditSnapshot.h"
 #include "bracket/NotesBox.h"
 #include "bracket/PageScaling.h"
 #include "bracket/StaggeredOpening.h"
@@ -193,6 +194,48 @@ TEST_F(BracketViewLogic, AddingAndRemovingARoundRedrawsTheBracketAndCountsTheRou
     EXPECT_EQ(at(ItemKeys::key(ItemKeys::Name, 1, 1)).text, QStringLiteral("Dupont "));
     EXPECT_FALSE(page_.contains(ItemKeys::key(ItemKeys::Name, 5, 31)));
     EXPECT_TRUE(prompter_.entries().isEmpty());
+}
+
+// Each dimension change is one step of the history: undo and redo give back the table,
+// the page, the dimension and the count of added rounds that "Diminuer" relies on.
+TEST_F(BracketViewLogic, UndoAndRedoOfDimensionChangesGiveBackTheExactDraw) {
+    openLineStart({{1, lineOf(DrawLine::Entrant, "Dupont")}, {9, lineOf(DrawLine::Seed, "A", 1)}});
+    const auto snapshot = [this] {
+        return EditSnapshot::Capture(
+            page_, view_->table(),
+            {view_->settings(), view_->geometry(), state_.Dimension, view_->AddedRounds()});
+    };
+    std::vector<EditSnapshot> states{snapshot()};
+    ASSERT_TRUE(view_->AddRound());
+    states.push_back(snapshot());
+    ASSERT_TRUE(view_->AddRound());
+    states.push_back(snapshot());
+    ASSERT_TRUE(view_->RemoveRound());
+    states.push_back(snapshot());
+    QUndoStack& stack = view_->editor().undoStack();
+    ASSERT_EQ(stack.count(), 3);
+    EXPECT_EQ(stack.text(0), QStringLiteral("Augmenter les dimensions du tableau"));
+    EXPECT_EQ(stack.text(2), QStringLiteral("Diminuer les dimensions du tableau"));
+    for (int step = 2; step >= 0; --step) {
+        stack.undo();
+        const EditSnapshot shown = snapshot();
+        EXPECT_TRUE(shown.lines == states[static_cast<std::size_t>(step)].lines) << step;
+        EXPECT_TRUE(shown.items == states[static_cast<std::size_t>(step)].items) << step;
+        EXPECT_TRUE(shown.figures == states[static_cast<std::size_t>(step)].figures) << step;
+    }
+    EXPECT_FALSE(view_->CanRemoveRound());
+    for (int step = 1; step <= 3; ++step) {
+        stack.redo();
+        const EditSnapshot shown = snapshot();
+        EXPECT_TRUE(shown.lines == states[static_cast<std::size_t>(step)].lines) << step;
+        EXPECT_TRUE(shown.items == states[static_cast<std::size_t>(step)].items) << step;
+        EXPECT_TRUE(shown.figures == states[static_cast<std::size_t>(step)].figures) << step;
+    }
+    EXPECT_EQ(view_->AddedRounds(), 1);
+    // A refused change is no step.
+    state_.Dimension = 1024;
+    EXPECT_FALSE(view_->AddRound());
+    EXPECT_EQ(stack.count(), 3);
 }
 
 TEST_F(BracketViewLogic, ADrawOf1024EntriesDoesNotGrow) {

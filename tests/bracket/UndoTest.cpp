@@ -9,8 +9,9 @@ namespace {
 class Undoing : public EditingFixture {
 protected:
     EditSnapshot snapshot() const {
-        return EditSnapshot::Capture(page_, view_->table(),
-                                     {view_->settings(), view_->geometry(), state_.Dimension});
+        return EditSnapshot::Capture(
+            page_, view_->table(),
+            {view_->settings(), view_->geometry(), state_.Dimension, view_->AddedRounds()});
     }
 
     static void expectSame(const EditSnapshot& shown, const EditSnapshot& wanted, int step) {

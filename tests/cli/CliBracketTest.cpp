@@ -184,3 +184,60 @@ TEST_F(CliBracket, RefusesWhatIsNotADrawOrAScript) {
     EXPECT_EQ(unknown.value(QStringLiteral("error")).toString(),
               QStringLiteral("Opération 0 : \"op\" \"fly\" n'est pas une opération connue."));
 }
+
+TEST_F(CliBracket, TheDimensionCommandsAddAndRemoveAFirstRoundWithUndo) {
+    const QJsonObject opened = run({});
+    const QJsonObject grown = run({op(R"({"op": "removeRound"})"), op(R"({"op": "addRound"})")});
+    const QJsonArray lines = grown.value(QStringLiteral("lines")).toArray();
+    ASSERT_EQ(lines.size(), 31);
+    EXPECT_EQ(line(grown, 19).value(QStringLiteral("nom")).toString(), QStringLiteral("15/2"));
+    EXPECT_EQ(line(grown, 19).value(QStringLiteral("position")).toInt(), 2);
+    EXPECT_EQ(line(grown, 29).value(QStringLiteral("position")).toInt(), 5);
+    EXPECT_EQ(line(grown, 3).value(QStringLiteral("position")).toInt(), 0);
+    EXPECT_FALSE(item(grown, QStringLiteral("COL0531")).isEmpty());
+
+    const QJsonObject shrunk = run({op(R"({"op": "addRound"})"), op(R"({"op": "removeRound"})")});
+    EXPECT_EQ(shrunk.value(QStringLiteral("lines")), opened.value(QStringLiteral("lines")));
+    const QJsonObject undone = run({op(R"({"op": "addRound"})"), op(R"({"op": "undo"})")});
+    EXPECT_EQ(undone.value(QStringLiteral("lines")), opened.value(QStringLiteral("lines")));
+    EXPECT_EQ(undone.value(QStringLiteral("items")), opened.value(QStringLiteral("items")));
+    // "Diminuer" is disabled until a round is added: nothing happens.
+    const QJsonObject untouched = run({op(R"({"op": "removeRound"})")});
+    EXPECT_EQ(untouched.value(QStringLiteral("lines")), opened.value(QStringLiteral("lines")));
+}
+
+TEST_F(CliBracket, ZoomAndPropertiesChangeThePage) {
+    const auto nameAt = [](const QJsonObject& result, const char* name, const char* field) {
+        const QJsonObject label = item(result, QString::fromLatin1(name));
+        return std::string(field) == "size"
+                   ? label.value(QStringLiteral("font")).toObject().value(QStringLiteral("size"))
+                   : label.value(QLatin1String(field));
+    };
+    const QJsonObject zoomed =
+        run({op(R"({"op": "zoom", "in": true})"), op(R"({"op": "zoom", "in": false})")});
+    EXPECT_EQ(nameAt(zoomed, "COL011", "size").toInt(), 6);  // 7 × 1.2 = 8, then × 0.8
+
+    const QJsonObject larger = run({op(R"({"op": "properties", "percent": 150})")});
+    EXPECT_EQ(nameAt(larger, "COL029", "left").toInt(), 20 + 75);
+    EXPECT_EQ(nameAt(larger, "COL013", "top").toInt(), 20 + 2 * 15 - 11);
+    const QJsonObject hidden =
+        run({op(R"({"op": "properties", "withEmptyBranches": false, "percent": 150})")});
+    EXPECT_TRUE(item(hidden, QStringLiteral("COL015")).isEmpty());
+    const QJsonObject cancelled =
+        run({op(R"({"op": "properties", "percent": 150, "button": "cancel"})")});
+    EXPECT_EQ(nameAt(cancelled, "COL029", "left").toInt(), 20 + 50);
+
+    const CliRun opened =
+        RunCli({QStringLiteral("bracket"), write("draw.json", QJsonDocument(smallDraw())),
+                QStringLiteral("--zoom"), QStringLiteral("120"), QStringLiteral("--json")});
+    ASSERT_EQ(opened.exitCode, 0);
+    EXPECT_EQ(nameAt(opened.json(), "COL011", "size").toInt(), 8);
+
+    int exitCode = -1;
+    const QJsonObject wrong = run({op(R"({"op": "properties", "percent": 155})")}, &exitCode);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_EQ(wrong.value(QStringLiteral("error")).toString(),
+              QStringLiteral("Opération 0 : \"percent\" va de 50 à 200, de 10 en 10."));
+    run({op(R"({"op": "zoom"})")}, &exitCode);
+    EXPECT_EQ(exitCode, 1);
+}
