@@ -262,3 +262,16 @@ TEST_F(RulesCheckTest, FindingsTheRuleTablesCannotKeepAreToldAndStillMarked) {
     EXPECT_TRUE(banner().visible);
     EXPECT_TRUE(markedRed(at(ItemKeys::Name, 3, 13)));
 }
+
+TEST_F(RulesCheckTest, TheBannerHintIsBuiltAgainFromTheTableWhenTheMouseEntersIt) {
+    check(8, {{1, lineOf(Entrant, "30")}, {9, lineOf(Entrant, "30")}, {13, lineOf(Entrant, "30")}});
+    RecordTable rules(TableLayout::RuleFinding(), dir_.path(), QStringLiteral("TMVERIFI.DB"));
+    ASSERT_TRUE(rules.Open());
+    ASSERT_TRUE(rules.FindKey({QStringLiteral("30")}));
+    rules.setInteger(QStringLiteral("NumTourFin"), 4);
+    rules.setText(QStringLiteral("Type"), QStringLiteral("NC"));
+    ASSERT_TRUE(rules.Post());
+    rules.Close();
+    view_->BannerEntered();
+    EXPECT_EQ(banner().hint, alarm("Classement NC sur plus de 2 tours."));
+}
