@@ -103,3 +103,20 @@ QString RuleFindings::Save(const QString& location) const {
                       return true;
                   });
 }
+
+std::optional<RuleFindings> RuleFindings::LoadRules(const QString& location) {
+    RecordTable table(TableLayout::RuleFinding(), location, TableNames::Rules);
+    if (!table.Open()) {
+        return std::nullopt;
+    }
+    RuleFindings findings;
+    for (table.First(); !table.Eof(); table.Next()) {
+        findings.append(
+            {table.text(QStringLiteral("Type")), table.integer(QStringLiteral("NBTrouve")),
+             table.integer(QStringLiteral("NumTourDeb")),
+             table.integer(QStringLiteral("NumTourFin")), table.integer(QStringLiteral("NumClass")),
+             table.boolean(QStringLiteral("J1ClassJ2")), table.text(QStringLiteral("Nom")),
+             table.text(QStringLiteral("Prenom"))});
+    }
+    return findings;
+}

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -46,6 +47,8 @@ public:
     // Empties "TMVERIFI.DB" and "TMVRFRec.db" of the folder and writes the findings into
     // them. Empty on success, else why a table could not be written.
     QString Save(const QString& location) const;
+    // The rule records "TMVERIFI.DB" of the folder holds; none when it cannot be read.
+    static std::optional<RuleFindings> LoadRules(const QString& location);
 
 private:
     std::map<QByteArray, RuleFinding> rules_;

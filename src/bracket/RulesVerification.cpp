@@ -56,8 +56,8 @@ RulesVerification::Report RulesVerification::HighlightFindings(RecordTable& draw
     return report;
 }
 
-// The banner's hint is built once the tables hold the findings: they change only at the
-// next check, so building it on every mouse entry would give the same text.
+// The banner's hint as the tables hold it; the view builds it again from the table
+// whenever the mouse enters the banner.
 void RulesVerification::showBanner(const RuleFindings& findings) {
     const bool broken = findings.hasRules();
     const QString hint = RulesCheck::BannerHint(findings);

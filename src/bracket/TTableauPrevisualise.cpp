@@ -2,6 +2,7 @@
 
 #include "BracketColors.h"
 #include "BracketPictures.h"
+#include "ItemKeys.h"
 #include "StaggeredOpening.h"
 #include "TDlgMetInformations.h"
 #include "TDlgPropriteTableau.h"
@@ -48,6 +49,11 @@ TTableauPrevisualise::TTableauPrevisualise(const HostInterface& host, StaircaseS
                     logic_.ItemClicked(name);
                 }
             });
+    connect(ScrollBox1Page, &PageView::itemEntered, this, [this](const QString& name) {
+        if (name == ItemKeys::Banner) {
+            logic_.BannerEntered();
+        }
+    });
     connect(ScrollBox1Page, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& point) { PopupMenu1->popup(ScrollBox1Page->mapToGlobal(point)); });
     // Maximised; where no window manager maximises it, it still takes the screen.

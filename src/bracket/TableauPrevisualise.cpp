@@ -6,6 +6,8 @@
 #include "ItemKeys.h"
 #include "LineTally.h"
 #include "PageScaling.h"
+#include "RuleFindings.h"
+#include "RulesCheck.h"
 #include "TableProperties.h"
 
 #include "core/BusyCursor.h"
@@ -154,6 +156,13 @@ RulesVerification::Report TableauPrevisualise::CheckRules(std::optional<QString>
         host_.WorkingDirectory};
     return RulesVerification(page_, fonts_, prompter_, cursor_)
         .HighlightFindings(*table_, state_.Dimension, state_.QualifiersOut, places);
+}
+
+void TableauPrevisualise::BannerEntered() {
+    if (const std::optional<RuleFindings> rules = RuleFindings::LoadRules(host_.WorkingDirectory)) {
+        const QString hint = RulesCheck::BannerHint(*rules);
+        page_.change(ItemKeys::Banner, [&](PageItem& banner) { banner.hint = hint; });
+    }
 }
 
 void TableauPrevisualise::ZoomIn() {

@@ -71,6 +71,8 @@ public:
     // then the findings of the rules check marked on it. The ranking order list is the
     // program's unless another one is given.
     RulesVerification::Report CheckRules(std::optional<QString> rankingOrderPath = std::nullopt);
+    // The mouse entered the rules banner: its hint is built again from the host's table.
+    void BannerEntered();
 
     void ZoomIn();   // "Zoom plus": 120 / 100
     void ZoomOut();  // "Zoom moins": 80 / 100

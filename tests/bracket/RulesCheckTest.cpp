@@ -249,3 +249,29 @@ TEST_F(RulesCheckTest, TheFindingsAreWrittenIntoTheRuleTablesInKeyOrder) {
     ASSERT_TRUE(rules.Open());
     EXPECT_EQ(rules.RecordCount(), 0);
 }
+
+TEST_F(RulesCheckTest, FindingsTheRuleTablesCannotKeepAreToldAndStillMarked) {
+    host_.WorkingDirectory = dir_.filePath(QStringLiteral("absent"));
+    const RulesVerification::Report report = check(
+        8, {{1, lineOf(Entrant, "30")}, {9, lineOf(Entrant, "30")}, {13, lineOf(Entrant, "30")}});
+    ASSERT_EQ(prompter_.entries().size(), 1);
+    EXPECT_EQ(prompter_.entries()[0].kind, Prompter::Kind::Warning);
+    EXPECT_TRUE(prompter_.entries()[0].text.contains(QStringLiteral("absent")))
+        << prompter_.entries()[0].text.toStdString();
+    EXPECT_EQ(report.messages[0].kind, RulesVerification::Message::Kind::Warning);
+    EXPECT_TRUE(banner().visible);
+    EXPECT_TRUE(markedRed(at(ItemKeys::Name, 3, 13)));
+}
+
+TEST_F(RulesCheckTest, TheBannerHintIsBuiltAgainFromTheTableWhenTheMouseEntersIt) {
+    check(8, {{1, lineOf(Entrant, "30")}, {9, lineOf(Entrant, "30")}, {13, lineOf(Entrant, "30")}});
+    RecordTable rules(TableLayout::RuleFinding(), dir_.path(), QStringLiteral("TMVERIFI.DB"));
+    ASSERT_TRUE(rules.Open());
+    ASSERT_TRUE(rules.FindKey({QStringLiteral("30")}));
+    rules.setInteger(QStringLiteral("NumTourFin"), 4);
+    rules.setText(QStringLiteral("Type"), QStringLiteral("NC"));
+    ASSERT_TRUE(rules.Post());
+    rules.Close();
+    view_->BannerEntered();
+    EXPECT_EQ(banner().hint, alarm("Classement NC sur plus de 2 tours."));
+}

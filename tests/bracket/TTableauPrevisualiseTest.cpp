@@ -147,6 +147,13 @@ TEST_F(BracketWindow, VerifierChecksTheRulesAndMarksThePage) {
     EXPECT_EQ(tip->toolTip(),
               QStringLiteral("Règle NON respectée:\nClassement entrant sur plus de 2 tours."));
 
+    // Entering the banner builds its hint again from the rule table.
+    view_->page().change(QStringLiteral("Label2Regles"),
+                         [](PageItem& banner) { banner.hint.clear(); });
+    emit view_->pageView()->itemEntered(QStringLiteral("Label2Regles"));
+    EXPECT_TRUE(
+        onPage(QStringLiteral("Label2Regles"))->hint.startsWith(QStringLiteral("ATTENTION")));
+
     writeTable(QStringLiteral("Tmpaaaa2.db"), 8, {});
     view_->findChild<QAction*>(QStringLiteral("Verifierlesreglesetrecommandations1"))->trigger();
     EXPECT_FALSE(onPage(QStringLiteral("Label2Regles"))->visible);
