@@ -58,7 +58,7 @@ SolveSession::Options SolveCommand::Search(const CliCall& call) {
     return options;
 }
 
-int SolveCommand::run(CliCall& call) {
+std::optional<int> SolveCommand::Solve(CliCall& call, SolveSession& session) {
     CliOutput& output = call.output();
     SimulationInput input;
     if (const std::optional<int> failed = InputCommand::load(call.argument(0), input, output)) {
@@ -71,9 +71,16 @@ int SolveCommand::run(CliCall& call) {
         return output.failure(
             QStringLiteral("Impossible de créer un dossier de travail temporaire."));
     }
-    SolveSession session;
     if (!session.Run(input, Search(call), working.path())) {
         return output.failure(session.failure());
     }
-    return output.result(SolveReport::toJson(session), SolveReport::toText(session));
+    return std::nullopt;
+}
+
+int SolveCommand::run(CliCall& call) {
+    SolveSession session;
+    if (const std::optional<int> failed = Solve(call, session)) {
+        return *failed;
+    }
+    return call.output().result(SolveReport::toJson(session), SolveReport::toText(session));
 }
