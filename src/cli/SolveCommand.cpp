@@ -85,16 +85,22 @@ std::optional<int> SolveCommand::Prepare(CliCall& call, SimulationInput& input,
     return std::nullopt;
 }
 
-int SolveCommand::run(CliCall& call) {
-    CliOutput& output = call.output();
+std::optional<int> SolveCommand::Solve(CliCall& call, SolveSession& session) {
     SimulationInput input;
     QTemporaryDir working;
     if (const std::optional<int> failed = Prepare(call, input, working)) {
+        return failed;
+    }
+    if (!session.Run(input, Search(call), working.path())) {
+        return call.output().failure(session.failure());
+    }
+    return std::nullopt;
+}
+
+int SolveCommand::run(CliCall& call) {
+    SolveSession session;
+    if (const std::optional<int> failed = Solve(call, session)) {
         return *failed;
     }
-    SolveSession session;
-    if (!session.Run(input, Search(call), working.path())) {
-        return output.failure(session.failure());
-    }
-    return output.result(SolveReport::toJson(session), SolveReport::toText(session));
+    return call.output().result(SolveReport::toJson(session), SolveReport::toText(session));
 }

@@ -29,4 +29,7 @@ public:
                                       const QTemporaryDir& working);
     // The last round and the couples alone.
     static SolveSession::Options Figures(const CliCall& call);
+    // Reads the input file of the command line and runs the search with its options; on
+    // failure the failure is written and its exit status returned.
+    static std::optional<int> Solve(CliCall& call, SolveSession& session);
 };

@@ -4,6 +4,8 @@
 #include "EnterStaircaseCommand.h"
 #include "ExportDrawCommand.h"
 #include "InputCommand.h"
+#include "PrintCommand.h"
+#include "PrintStaircaseCommand.h"
 #include "SolveCommand.h"
 #include "TeeSkeletonCommand.h"
 #include "TelDrawCommand.h"
@@ -62,6 +64,8 @@ int main(int argc, char* argv[]) {
     program.add(std::make_unique<ExportDrawCommand>());
     program.add(std::make_unique<BracketCommand>());
     program.add(std::make_unique<CheckCommand>());
+    program.add(std::make_unique<PrintCommand>());
+    program.add(std::make_unique<PrintStaircaseCommand>());
     program.add(std::make_unique<UpdateCommand>());
     return program.run(QGuiApplication::arguments().mid(1));
 }

@@ -106,6 +106,31 @@ const ReportElement& ReportPage::add(const QString& band, ReportElement::Kind ki
     return elements_.back();
 }
 
+const ReportElement& ReportPage::addText(const QString& band, int left, int top,
+                                         const QString& text, const PageFont& font,
+                                         const QColor& color) {
+    PageItem item = PageItem::TextAt(QString(), left, top, text, font);
+    item.textColor = color;
+    return add(band, ReportElement::Kind::Label, std::move(item));
+}
+
+const ReportElement& ReportPage::addBar(const QString& band, int left, int top, int width,
+                                        int height) {
+    return add(band, ReportElement::Kind::Bar,
+               PageItem::BarAt(QString(), left, top, width, height));
+}
+
+const ReportElement& ReportPage::addRule(const QString& band, int top, int penWidth,
+                                         const QColor& color) {
+    PageItem rule;
+    rule.top = top;
+    rule.width = bandWidth();
+    rule.height = penWidth;
+    rule.penWidth = penWidth;
+    rule.penColor = color;
+    return add(band, ReportElement::Kind::HorizontalLine, std::move(rule));
+}
+
 void ReportPage::placeOnBand(ReportElement& element) const {
     const int room = bandWidth() - element.item.width;
     element.item.left = element.bandAlignment == Qt::AlignRight ? room : room / 2;

@@ -55,6 +55,12 @@ public:
     // Adds an element; a label of width 0 takes the width of its text, one of height 0
     // the height of its font. Returns the element as added.
     const ReportElement& add(const QString& band, ReportElement::Kind kind, PageItem item);
+    // A label sized by its text, and a filled bar.
+    const ReportElement& addText(const QString& band, int left, int top, const QString& text,
+                                 const PageFont& font, const QColor& color = QColor(0, 0, 0));
+    const ReportElement& addBar(const QString& band, int left, int top, int width, int height);
+    // A horizontal line across the band, as high as its pen.
+    const ReportElement& addRule(const QString& band, int top, int penWidth, const QColor& color);
     // A label aligned to its band's right edge or centred on the band (alignment
     // Qt::AlignRight or Qt::AlignHCenter), its width measured from its text unless given.
     const ReportElement& addBandAligned(const QString& band, PageItem item,
