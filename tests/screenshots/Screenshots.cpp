@@ -4,6 +4,7 @@
 
 #include "BracketShots.h"
 #include "StaircaseShots.h"
+#include "UpdateShots.h"
 
 #include "app/AppWindowFactory.h"
 #include "app/TDlgSimulationTableaux.h"
@@ -77,5 +78,6 @@ int main(int argc, char* argv[]) {
     main.hide();
     ok = takeStaircaseShots(output, save) && ok;
     ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
+    ok = takeUpdateShots(output, save) && ok;
     return ok ? 0 : 1;
 }
