@@ -23,6 +23,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 QLabel* label(const QString& text, QWidget* parent, const char* name) {
@@ -246,8 +248,18 @@ void TDlgSimulationTableaux::createMenu() {
     connect(add(QStringLiteral("Mettre à zéro"), "Mettrezero1"), &QAction::triggered, this,
             [this] { run(&SimulationTableaux::MettreAZero); });
     PopupMenu1Principal->addSeparator();
-    // The main window does not open the update window: the command stays disabled.
-    add(QStringLiteral("Vérifie mise à jour"), "Verifiemiseajour1")->setEnabled(false);
+    Verifiemiseajour1 = add(QStringLiteral("Vérifie mise à jour"), "Verifiemiseajour1");
+    Verifiemiseajour1->setEnabled(false);
+    connect(Verifiemiseajour1, &QAction::triggered, this, [this] {
+        if (updateCheck_ && updateCheck_(this)) {
+            reject();
+        }
+    });
+}
+
+void TDlgSimulationTableaux::setUpdateCheck(std::function<bool(QWidget*)> check) {
+    updateCheck_ = std::move(check);
+    Verifiemiseajour1->setEnabled(static_cast<bool>(updateCheck_));
 }
 
 void TDlgSimulationTableaux::connectControls() {

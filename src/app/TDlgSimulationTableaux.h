@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QAction;
 class QButtonGroup;
 class QComboBox;
@@ -25,6 +27,10 @@ public:
 
     const SimulationTableaux& logic() const { return logic_; }
     QString versionLabelText() const;
+    // "Vérifie mise à jour" opens the update window through this; it returns true when an
+    // update program was started, and the program then ends. Without it the item stays
+    // disabled.
+    void setUpdateCheck(std::function<bool(QWidget*)> check);
 
     void done(int result) override;
 
@@ -68,4 +74,6 @@ private:
     QPushButton* QuitterBtn = nullptr;
     QLabel* Label1FileName = nullptr;
     QMenu* PopupMenu1Principal = nullptr;
+    QAction* Verifiemiseajour1 = nullptr;
+    std::function<bool(QWidget*)> updateCheck_;
 };

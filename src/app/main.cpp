@@ -1,5 +1,6 @@
 #include "AppWindowFactory.h"
 #include "TDlgSimulationTableaux.h"
+#include "UpdateWindows.h"
 
 #include "core/HostInterface.h"
 #include "core/StaircaseState.h"
@@ -22,10 +23,16 @@ int main(int argc, char* argv[]) {
     StaircaseState state;
     MessageBoxPrompter prompter;
     WaitCursor cursor;
+    // The update check comes before the main window; an update started ends the program.
+    UpdateWindows updates(host, prompter, cursor);
+    if (updates.AutoCheck()) {
+        return 0;
+    }
     AppWindowFactory windows(host, state, prompter, cursor);
     TDlgSimulationTableaux window(host, state, prompter, windows);
     prompter.setParent(&window);
     host.VersionLabelText = window.versionLabelText();
+    window.setUpdateCheck([&updates](QWidget* parent) { return updates.Show(parent); });
     window.exec();
     return 0;
 }

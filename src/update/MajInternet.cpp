@@ -85,6 +85,16 @@ QString MajInternet::infoFile() const {
         .filePath(UpdateServer::DownloadFolder() + QLatin1Char('/') + UpdateServer::InfoName());
 }
 
+ProxyForm MajInternet::proxyForm() const {
+    return ProxyForm::FromSettings(UpdateSettings::Load(options_.settingsPath));
+}
+
+void MajInternet::storeProxy(const ProxyForm& form) {
+    UpdateSettings settings = UpdateSettings::Load(options_.settingsPath);
+    form.store(settings);
+    tellSaved(settings);
+}
+
 void MajInternet::cancel() {
     if (busy_) {
         cancelled_ = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HttpTransfer.h"
+#include "ProxyForm.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -49,6 +50,10 @@ public:
     // "Annuler" while a request runs: stops it and the operation.
     void cancel();
     bool busy() const { return busy_; }
+
+    // The proxy dialog's form from the settings, and its OK: stored and saved.
+    ProxyForm proxyForm() const;
+    void storeProxy(const ProxyForm& form);
 
     QString updaterFile() const;
     QString infoFile() const;

@@ -293,3 +293,22 @@ TEST_F(MainWindowTest, SuivantOpensTheWizardOfTheDrawTypeAndClosingGivesTheTable
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_EQ(host.HostTableName, QStringLiteral("HOSTTAB.DB"));
 }
+
+TEST_F(MainWindowTest, TheUpdateItemOpensTheUpdateCheckAndAStartedUpdateEndsTheProgram) {
+    shown();
+    QAction* item = find<QAction>("Verifiemiseajour1");
+    QWidget* asked = nullptr;
+    bool started = false;
+    window->setUpdateCheck([&](QWidget* parent) {
+        asked = parent;
+        return started;
+    });
+    EXPECT_TRUE(item->isEnabled());
+    item->trigger();
+    EXPECT_EQ(asked, window.get());
+    EXPECT_TRUE(window->isVisible());
+
+    started = true;
+    item->trigger();
+    EXPECT_FALSE(window->isVisible());
+}

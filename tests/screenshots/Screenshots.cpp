@@ -5,6 +5,7 @@
 #include "BracketShots.h"
 #include "RulesShots.h"
 #include "StaircaseShots.h"
+#include "UpdateShots.h"
 
 #include "app/AppWindowFactory.h"
 #include "app/TDlgSimulationTableaux.h"
@@ -79,5 +80,6 @@ int main(int argc, char* argv[]) {
     ok = takeStaircaseShots(output, save) && ok;
     ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     ok = takeRulesShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
+    ok = takeUpdateShots(output, save) && ok;
     return ok ? 0 : 1;
 }
