@@ -1,11 +1,7 @@
 #include "FontSettings.h"
 
-#include "core/Cp1252.h"
+#include "core/IniFile.h"
 #include "core/IntegerText.h"
-
-#include <QFile>
-
-#include <SimpleIni.h>
 
 namespace {
 
@@ -44,34 +40,23 @@ FontSettings FontSettings::Read(const QString& path) {
 }
 
 FontSettings FontSettings::Read(const QString& path, FontSettings defaults) {
+    return FromIni(IniFile::Load(path), std::move(defaults));
+}
+
+FontSettings FontSettings::FromIni(const IniFile& ini, FontSettings defaults) {
     FontSettings settings = std::move(defaults);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return settings;
-    }
-    const QByteArray bytes = file.readAll();
-    CSimpleIniA ini;
-    ini.SetUnicode(false);  // raw bytes: they are Windows-1252, decoded below
-    if (ini.LoadData(bytes.constData(), static_cast<std::size_t>(bytes.size())) < 0) {
-        return settings;
-    }
     for (int at = 0; at < ElementCount; ++at) {
-        const QByteArray section = Cp1252::encode(SectionName(static_cast<Element>(at)));
+        const QString section = SectionName(static_cast<Element>(at));
         TextStyle& style = settings.styles_[static_cast<std::size_t>(at)];
-        const auto read = [&](const char* key) -> const char* {
-            return ini.GetValue(section.constData(), key, nullptr);
-        };
-        if (const char* police = read("Police")) {
-            style.Police = Cp1252::decode(QByteArray(police)).left(FontNameWidth);
+        if (const auto police = ini.value(section, QStringLiteral("Police"))) {
+            style.Police = police->left(FontNameWidth);
         }
         // An unreadable number keeps its default, as a missing one does.
-        if (const char* taille = read("Taille")) {
-            style.Taille =
-                IntegerText::toInt(Cp1252::decode(QByteArray(taille))).value_or(style.Taille);
+        if (const auto taille = ini.value(section, QStringLiteral("Taille"))) {
+            style.Taille = IntegerText::toInt(*taille).value_or(style.Taille);
         }
-        if (const char* value = read("Style")) {
-            style.Style =
-                IntegerText::toInt(Cp1252::decode(QByteArray(value))).value_or(style.Style);
+        if (const auto value = ini.value(section, QStringLiteral("Style"))) {
+            style.Style = IntegerText::toInt(*value).value_or(style.Style);
         }
     }
     return settings;

@@ -6,6 +6,8 @@
 
 #include <array>
 
+class IniFile;
+
 // The text styles of the draw's elements, kept in "WDBASE/GestionTableau.ini" of the
 // program's directory: one section per element with its font ("Police"), its size in
 // points ("Taille") and its style ("Style": 1 bold, 2 italic, 3 underlined, any other
@@ -46,6 +48,8 @@ public:
     void setStyle(Element element, const TextStyle& style) {
         styles_[static_cast<std::size_t>(element)] = style;
     }
+    // The same from a file already read.
+    static FontSettings FromIni(const IniFile& ini, FontSettings defaults = FontSettings());
 
     const TextStyle& style(Element element) const {
         return styles_[static_cast<std::size_t>(element)];

@@ -2,6 +2,7 @@
 
 #include "core/Cp1252.h"
 #include "core/FileErrorText.h"
+#include "core/TextFileOpening.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,10 +45,20 @@ IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 IniFile IniFile::Load(const QString& path) {
     IniFile file;
     QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (TextFileOpening::open(source, reason) != TextFileOpening::Status::Opened) {
         return file;
     }
-    const QByteArray bytes = source.readAll();
+    // Bounded even when the file grows while it is read.
+    const QByteArray bytes = source.read(TextFileOpening::MaxBytes + 1);
+    if (bytes.size() > TextFileOpening::MaxBytes) {
+        return file;
+    }
+    return Parse(bytes);
+}
+
+IniFile IniFile::Parse(const QByteArray& bytes) {
+    IniFile file;
     if (file.data_->ini.LoadData(bytes.constData(), static_cast<std::size_t>(bytes.size())) < 0) {
         file.data_ = std::make_unique<Data>();
     }
@@ -97,14 +108,23 @@ QList<IniFile::Section> IniFile::sections() const {
     return result;
 }
 
-std::optional<QString> IniFile::save(const QString& path) const {
+std::optional<QByteArray> IniFile::serialize() const {
     std::string text;
     if (data_->ini.Save(text) < 0) {
-        return QStringLiteral("ressources insuffisantes");
+        return std::nullopt;
     }
     QByteArray bytes = QByteArray::fromStdString(text);
     bytes.replace("\r\n", "\n");
     bytes.replace("\n", "\r\n");
+    return bytes;
+}
+
+std::optional<QString> IniFile::save(const QString& path) const {
+    const std::optional<QByteArray> serialized = serialize();
+    if (!serialized) {
+        return QStringLiteral("ressources insuffisantes");
+    }
+    const QByteArray& bytes = *serialized;
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath())) {
         return QStringLiteral("le dossier \"%1\" ne peut pas être créé")

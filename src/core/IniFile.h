@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -23,8 +24,12 @@ public:
     IniFile(IniFile&&) noexcept;
     IniFile& operator=(IniFile&&) noexcept;
 
-    // A missing or unreadable file reads as an empty one.
+    // A missing or unreadable file reads as an empty one, and so does a path that is not
+    // a regular file (a folder, a FIFO, a device) or a file too large to be settings.
     static IniFile Load(const QString& path);
+
+    // The file of these bytes; bytes that are no INI file read as an empty one.
+    static IniFile Parse(const QByteArray& bytes);
 
     std::optional<QString> value(const QString& section, const QString& key) const;
     QString value(const QString& section, const QString& key, const QString& fallback) const;
@@ -33,6 +38,8 @@ public:
     void removeSection(const QString& section);
     QList<Section> sections() const;
 
+    // The bytes save() writes, CR LF line ends; no value when memory runs out.
+    std::optional<QByteArray> serialize() const;
     // Creates the folder when it is missing. On failure, the reason in French.
     std::optional<QString> save(const QString& path) const;
 

@@ -4,6 +4,8 @@
 #include "FileErrorText.h"
 #include "IntegerText.h"
 #include "Prompter.h"
+#include "TextFileOpening.h"
+#include "TextLineReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,70 +15,21 @@
 
 namespace {
 
-// Reads one line at a time, at most MaxLineLength bytes each, so that a file of any
-// size or content costs a bounded amount of memory.
-class LineReader {
-public:
-    explicit LineReader(QIODevice& file) : file_(file) {}
-
-    enum class Status { Line, TooLong, Foreign };
-
-    // An empty line at the end of the file: the missing lines read as empty texts.
-    Status next(QString& line) {
-        QByteArray bytes;
-        char c = 0;
-        bool foreign = false;
-        while (file_.getChar(&c)) {
-            if (c == '\n') {
-                break;
-            }
-            if (c == '\r') {
-                char following = 0;
-                if (file_.getChar(&following) && following != '\n') {
-                    file_.ungetChar(following);
-                }
-                break;
-            }
-            if (bytes.size() >= SimulationFile::MaxLineLength) {
-                return Status::TooLong;
-            }
-            foreign = foreign || Cp1252::isForeignByte(static_cast<unsigned char>(c));
-            bytes.append(c);
-        }
-        if (foreign) {
-            return Status::Foreign;
-        }
-        line = Cp1252::decode(bytes);
-        return Status::Line;
-    }
-
-private:
-    QIODevice& file_;
-};
-
 class InputReader {
 public:
     InputReader(const QString& path, QIODevice& file, Prompter& prompter)
-        : path_(path), reader_(file), prompter_(prompter) {}
+        : path_(path),
+          reader_(file, SimulationFile::MaxLineLength, TextFileOpening::MaxBytes),
+          prompter_(prompter) {}
 
     // The next line, or no value when it cannot be a line of ours (already told).
     std::optional<QString> next() {
-        ++lineNumber_;
         QString line;
-        switch (reader_.next(line)) {
-            case LineReader::Status::Line:
-                return line;
-            case LineReader::Status::TooLong:
-                fail(QStringLiteral("la ligne %1 dépasse %2 caractères")
-                         .arg(lineNumber_)
-                         .arg(SimulationFile::MaxLineLength));
-                return std::nullopt;
-            case LineReader::Status::Foreign:
-                fail(QStringLiteral("la ligne %1 contient des caractères qu'un fichier texte "
-                                    "ne contient pas")
-                         .arg(lineNumber_));
-                return std::nullopt;
+        const TextLineReader::Status status = reader_.next(line);
+        if (status == TextLineReader::Status::Line || status == TextLineReader::Status::End) {
+            return line;
         }
+        fail(reader_.reason(status));
         return std::nullopt;
     }
 
@@ -88,9 +41,8 @@ public:
 
 private:
     QString path_;
-    LineReader reader_;
+    TextLineReader reader_;
     Prompter& prompter_;
-    int lineNumber_ = 0;
 };
 
 bool failSave(const QString& path, const QString& reason, Prompter& prompter) {
@@ -152,13 +104,16 @@ SimulationFile::LoadStatus SimulationFile::LoadSimulation(const QString& path,
                                                           SimulationInput& input,
                                                           Prompter& prompter) {
     QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        return LoadStatus::Missing;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        prompter.warning(QStringLiteral("Impossible de lire le fichier \"%1\" : %2.")
-                             .arg(path, FileErrorText::describe(file)));
-        return LoadStatus::Failed;
+    QString reason;
+    switch (TextFileOpening::open(file, reason)) {
+        case TextFileOpening::Status::Missing:
+            return LoadStatus::Missing;
+        case TextFileOpening::Status::Refused:
+            prompter.warning(
+                QStringLiteral("Impossible de lire le fichier \"%1\" : %2.").arg(path, reason));
+            return LoadStatus::Failed;
+        case TextFileOpening::Status::Opened:
+            break;
     }
     return LoadFrom(file, path, input, prompter);
 }

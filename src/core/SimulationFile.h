@@ -29,9 +29,10 @@ public:
                                Prompter& prompter);
 
     // Reads path into input, field by field in the order of the file. A missing file
-    // changes nothing. A third line that is not a row count, an over-long line or bytes
-    // that no text file holds stop the reading with a message; the fields read before
-    // it keep their new values. Missing lines read as empty texts; a draw-type line
+    // changes nothing; a path that is not a regular file (a folder, a FIFO, a device) or
+    // is too large to be ours is refused with a message. A third line that is not a row count, an
+    // over-long line or bytes that no text file holds stop the reading with a message; the fields
+    // read before it keep their new values. Missing lines read as empty texts; a draw-type line
     // other than "0" or "1" leaves the draw type as it was.
     static LoadStatus LoadSimulation(const QString& path, SimulationInput& input,
                                      Prompter& prompter);

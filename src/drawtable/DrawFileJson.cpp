@@ -1,6 +1,7 @@
 #include "DrawFileJson.h"
 
 #include "core/FileErrorText.h"
+#include "core/TextFileOpening.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -330,12 +331,28 @@ DrawFileJson::ReadResult DrawFileJson::Parse(const QByteArray& bytes, const QStr
 }
 
 DrawFileJson::ReadResult DrawFileJson::ReadFile(const QString& path) {
+    // A draw of 1024 entries takes a few hundred kilobytes; the bound keeps a folder, a
+    // FIFO, a device or a huge file from blocking or filling the memory.
+    constexpr qint64 maxBytes = 16 * TextFileOpening::MaxBytes;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {std::nullopt, QStringLiteral("Impossible de lire le fichier \"%1\" : %2.")
-                                  .arg(path, FileErrorText::describe(file))};
+    QString reason;
+    switch (TextFileOpening::open(file, reason, maxBytes)) {
+        case TextFileOpening::Status::Missing:
+            reason = QStringLiteral("il n'existe pas");
+            break;
+        case TextFileOpening::Status::Refused:
+            break;
+        case TextFileOpening::Status::Opened: {
+            const QByteArray bytes = file.read(maxBytes + 1);
+            if (bytes.size() <= maxBytes) {
+                return Parse(bytes, path);
+            }
+            reason = TextFileOpening::tooLargeReason(maxBytes);
+            break;
+        }
     }
-    return Parse(file.readAll(), path);
+    return {std::nullopt,
+            QStringLiteral("Impossible de lire le fichier \"%1\" : %2.").arg(path, reason)};
 }
 
 QString DrawFileJson::WriteFile(const QString& path, const DrawFile& draw) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+class QIODevice;
 
 // The ranking order file "ZECLASS.TXT" of the host: one ranking text per line, the
 // weakest first, in Windows-1252. The place of a ranking in it (0 for the first line) is
@@ -11,10 +14,17 @@
 class RankingOrderList {
 public:
     static inline const QString FileName = QStringLiteral("ZECLASS.TXT");
+    static constexpr int MaxLineLength = 256;
 
-    // No value when the file cannot be read.
-    static std::optional<RankingOrderList> Load(const QString& path);
-    // The warning both readers show when the file cannot be read.
+    // No value when the file cannot be used: missing, not a regular file, unreadable,
+    // too large, binary or empty. The warning to show then goes to warning.
+    static std::optional<RankingOrderList> Load(const QString& path, QString* warning = nullptr);
+    // The same reading from an open device; path names the file in the warning.
+    static std::optional<RankingOrderList> Read(QIODevice& device, const QString& path,
+                                                QString* warning = nullptr);
+    // The file of the list: one entry a line, CR LF, Windows-1252.
+    QByteArray Serialize() const;
+    // The warning both readers show when the file is missing.
     static QString MissingWarning();
 
     RankingOrderList() = default;

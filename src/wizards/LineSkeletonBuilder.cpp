@@ -32,10 +32,13 @@ LineSkeletonBuilder::LineSkeletonBuilder(RecordTable& draw, const LineStartFigur
 
 LineSkeletonBuilder::Result LineSkeletonBuilder::BuildLineSkeleton() {
     BusyCursorScope busy(cursor_);
-    std::optional<RankingOrderList> order = RankingOrderList::Load(rankingOrderPath_);
+    // A list that cannot be used is told, and the skeleton is built without it, as
+    // without a file.
+    QString problem;
+    std::optional<RankingOrderList> order = RankingOrderList::Load(rankingOrderPath_, &problem);
     if (!order) {
         busy.pause();
-        prompter_.warning(RankingOrderList::MissingWarning());
+        prompter_.warning(problem);
         busy.resume();
         order.emplace();
     }

@@ -43,3 +43,42 @@ TEST(RankingOrderList, AMissingFileGivesNoList) {
     QTemporaryDir dir;
     EXPECT_FALSE(RankingOrderList::Load(dir.filePath(QStringLiteral("ZECLASS.TXT"))).has_value());
 }
+
+// A list the skeleton cannot use is told with its reason, and the skeleton goes on
+// without it as without a file.
+TEST(RankingOrderList, AFileThatIsNoListGivesNoListAndItsWarning) {
+    QTemporaryDir dir;
+    const auto write = [&dir](const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    };
+    const QString binary = write("binaire.txt", QByteArray("NC\r\n\x00\x01\x02\x03", 8));
+    const QString empty = write("vide.txt", "");
+    const QString blank = write("blanc.txt", "\r\n  \r\n");
+    const QList<std::pair<QString, QString>> cases{
+        {dir.filePath(QStringLiteral("absent.txt")),
+         QStringLiteral("Le fichier paramètres ZECLASS.txt non trouvé.")},
+        {dir.path(), QStringLiteral("Impossible de lire le fichier paramètres ZECLASS.txt "
+                                    "\"%1\" : c'est un dossier, pas un fichier.")
+                         .arg(dir.path())},
+        {binary, QStringLiteral("Le fichier paramètres ZECLASS.txt \"%1\" est inutilisable : la "
+                                "ligne 2 contient des caractères qu'un fichier texte ne "
+                                "contient pas.")
+                     .arg(binary)},
+        {empty, QStringLiteral("Le fichier paramètres ZECLASS.txt \"%1\" est inutilisable : il "
+                               "ne contient aucun classement.")
+                    .arg(empty)},
+        {blank, QStringLiteral("Le fichier paramètres ZECLASS.txt \"%1\" est inutilisable : il "
+                               "ne contient aucun classement.")
+                    .arg(blank)},
+    };
+    for (const auto& [path, expected] : cases) {
+        SCOPED_TRACE(path.toStdString());
+        QString warning;
+        EXPECT_FALSE(RankingOrderList::Load(path, &warning).has_value());
+        EXPECT_EQ(warning, expected);
+    }
+}
