@@ -21,6 +21,11 @@ int CliOutput::result(const QJsonObject& object, const QStringList& lines) {
     return Done;
 }
 
+int CliOutput::failedResult(const QJsonObject& object, const QStringList& lines) {
+    result(object, lines);
+    return Failed;
+}
+
 int CliOutput::failure(const QString& text) {
     if (json_) {
         write(stdout, QString::fromUtf8(

@@ -19,6 +19,9 @@ public:
     bool json() const { return json_; }
     // The result: JSON with its keys sorted, or the lines of text.
     int result(const QJsonObject& object, const QStringList& lines);
+    // A result printed as result() prints it, from a command whose build, copy or table
+    // access failed: the errors stay readable in it, and the status is Failed.
+    int failedResult(const QJsonObject& object, const QStringList& lines);
     // A failure: {"error": text} with --json, the text on standard error otherwise.
     int failure(const QString& text);
     // A command line that does not fit: the reason as a failure is told, then, without

@@ -4,6 +4,7 @@
 #include "drawtable/RecordTable.h"
 #include "drawtable/TableLayout.h"
 
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QJsonValue>
 
@@ -11,9 +12,15 @@ DrawTableJson::Lines DrawTableJson::read(const QString& location, const QString&
                                          bool classement) {
     Lines lines;
     RecordTable table(TableLayout::DrawLine(), location, name);
+    // Printing a table never creates it: a missing table has no lines.
+    if (!QFileInfo::exists(table.filePath())) {
+        lines.read = true;
+        return lines;
+    }
     if (!table.Open()) {
         return lines;
     }
+    lines.read = true;
     for (table.First(); !table.Eof(); table.Next()) {
         const bool noNumber = table.isNull(DrawLine::Numero);
         QJsonObject line{

@@ -12,6 +12,7 @@ public:
     struct Lines {
         QJsonArray json;
         QStringList text;
+        bool read = false;  // false: the table could not be opened
     };
 
     // With classement, each line also carries its Classement (the host's table).

@@ -84,12 +84,16 @@ int TeeSkeletonCommand::run(CliCall& call) {
     view.TraiteUneSolution(solution, false);
     ScriptedPrompter prompter;
     const TableLocations places{folder, folder, TableNames::DefaultHost};
-    StaggeredSkeleton(state, view.TourCount, places, prompter).TraiteSqueletteTableau();
-    // As the bracket view opens on it when the question is answered Yes.
+    const bool built =
+        StaggeredSkeleton(state, view.TourCount, places, prompter).TraiteSqueletteTableau();
+    // As the bracket view opens on it when the question is answered Yes; a skeleton that
+    // could not be built is no draw to hand on.
     const DrawExchange::View shown{DrawFile::Kind::Staggered, true, state.Seeds, solution, 0, 0};
-    if (const QString failed = DrawFileOption::Write(call, folder, state, shown);
-        !failed.isEmpty()) {
-        return output.failure(failed);
+    if (built) {
+        if (const QString failed = DrawFileOption::Write(call, folder, state, shown);
+            !failed.isEmpty()) {
+            return output.failure(failed);
+        }
     }
 
     const DrawTableJson::Lines lines =
@@ -115,5 +119,7 @@ int TeeSkeletonCommand::run(CliCall& call) {
     }
     text.append(QStringLiteral("Lignes du tableau :"));
     text.append(lines.text);
-    return output.result(object, text);
+    // The errors of the staircase are part of the result; a table that could not be
+    // written or read is a failure.
+    return built && lines.read ? output.result(object, text) : output.failedResult(object, text);
 }

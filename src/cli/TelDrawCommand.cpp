@@ -35,13 +35,21 @@ struct Script {
     bool accept = false;
 };
 
+// What the wizard showed once its "&Suivant" ran: its figures, whether the table was
+// prepared (and the skeleton built when asked), and the acceptance when there was one.
+struct Shown {
+    LineStartFigures figures;
+    bool built = false;
+    std::optional<bool> hostCopy;
+};
+
 // The line-start wizard as the command line shows it: the box "Construire le squelette
 // du tableau" ticked or not, then "&Suivant"; the bracket view closes accepted or not.
 class ScriptedWizard : public Wizard {
 public:
     ScriptedWizard(StaircaseState& state, Prompter& prompter, const TableLocations& places,
                    const QString& rankingOrderPath, const Script& script,
-                   std::optional<LineStartFigures>& shown)
+                   std::optional<Shown>& shown)
         : logic_(state, prompter, BusyCursor::none(), places, rankingOrderPath),
           script_(script),
           shown_(shown) {}
@@ -53,21 +61,22 @@ public:
     void showModal() override {
         logic_.Show();
         logic_.setBuildSkeleton(script_.build);
-        logic_.Suivant([this](const LineStartFigures&, bool) { return script_.accept; });
-        shown_ = logic_.figures();
+        const bool built =
+            logic_.Suivant([this](const LineStartFigures&, bool) { return script_.accept; });
+        shown_ = Shown{logic_.figures(), built, logic_.hostCopy()};
     }
 
 private:
     LineStartWizardLogic logic_;
     const Script& script_;
-    std::optional<LineStartFigures>& shown_;
+    std::optional<Shown>& shown_;
 };
 
 class ScriptedFactory : public WizardFactory {
 public:
     ScriptedFactory(StaircaseState& state, Prompter& prompter, const TableLocations& places,
                     const QString& rankingOrderPath, const Script& script,
-                    std::optional<LineStartFigures>& shown)
+                    std::optional<Shown>& shown)
         : state_(state),
           prompter_(prompter),
           places_(places),
@@ -87,12 +96,13 @@ private:
     const TableLocations& places_;
     const QString& rankingOrderPath_;
     const Script& script_;
-    std::optional<LineStartFigures>& shown_;
+    std::optional<Shown>& shown_;
 };
 
 // The figures, the messages in order and the lines of the tables, as JSON or as text.
-int print(bool accept, CliOutput& output, const LineStartFigures& result,
-          const QStringList& messages, const TableLocations& places) {
+int print(bool accept, CliOutput& output, const Shown& shown, const QStringList& messages,
+          const TableLocations& places) {
+    const LineStartFigures& result = shown.figures;
     const DrawTableJson::Lines lines =
         DrawTableJson::read(places.DataLocation, TableNames::LineDraw, false);
     QJsonObject object{{QStringLiteral("players"), result.players()},
@@ -114,14 +124,19 @@ int print(bool accept, CliOutput& output, const LineStartFigures& result,
     }
     text.append(QStringLiteral("Lignes du tableau :"));
     text.append(lines.text);
+    bool tablesRead = lines.read;
     if (accept) {
         const DrawTableJson::Lines host =
             DrawTableJson::read(places.WorkingDirectory, places.HostTableName, true);
         object.insert(QStringLiteral("hostLines"), host.json);
         text.append(QStringLiteral("Lignes de la table de l'application hôte :"));
         text.append(host.text);
+        tablesRead = tablesRead && host.read;
     }
-    return output.result(object, text);
+    // The figures and messages are printed whatever happened, so that the errors can be
+    // read; the status tells a script that the table or the host copy was not made.
+    const bool done = shown.built && tablesRead && (!accept || shown.hostCopy.value_or(false));
+    return done ? output.result(object, text) : output.failedResult(object, text);
 }
 }  // namespace
 
@@ -185,7 +200,7 @@ int TelDrawCommand::run(CliCall& call) {
     const TableLocations places{folder, folder, TableNames::DefaultHost};
     ScriptedPrompter prompter;
     StaircaseState state;
-    std::optional<LineStartFigures> shown;
+    std::optional<Shown> shown;
     ScriptedFactory factory(state, prompter, places, rankingOrder, script, shown);
     // As the main window's "&Suivant": a count that is not a number of players keeps the
     // wizard closed; figures that are not are told, and the wizard opens all the same.
@@ -194,15 +209,19 @@ int TelDrawCommand::run(CliCall& call) {
         return output.failure(prompter.texts().join(QLatin1Char('\n')));
     }
     // The figures the bracket view's line-start panel keeps in the state when it opens.
-    state.TotalPlayers = static_cast<std::int16_t>(shown->players());
-    state.Dimension = static_cast<std::int16_t>(shown->LineDimension);
-    state.QualifiersOut = static_cast<std::int16_t>(shown->LineQualifiersOut);
-    state.QualifiersIn = static_cast<std::int16_t>(shown->LineQualifiersIn);
+    const LineStartFigures& figures = shown->figures;
+    state.TotalPlayers = static_cast<std::int16_t>(figures.players());
+    state.Dimension = static_cast<std::int16_t>(figures.LineDimension);
+    state.QualifiersOut = static_cast<std::int16_t>(figures.LineQualifiersOut);
+    state.QualifiersIn = static_cast<std::int16_t>(figures.LineQualifiersIn);
     const DrawExchange::View view{
-        DrawFile::Kind::LineStart, false, shown->LineSeeds, 0, shown->Byes, shown->NonByes};
-    if (const QString failed = DrawFileOption::Write(call, folder, state, view);
-        !failed.isEmpty()) {
-        return output.failure(failed);
+        DrawFile::Kind::LineStart, false, figures.LineSeeds, 0, figures.Byes, figures.NonByes};
+    // A table that could not be prepared or built is no draw to hand on.
+    if (shown->built) {
+        if (const QString failed = DrawFileOption::Write(call, folder, state, view);
+            !failed.isEmpty()) {
+            return output.failure(failed);
+        }
     }
     return print(script.accept, output, *shown, prompter.texts(), places);
 }

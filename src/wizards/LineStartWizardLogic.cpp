@@ -90,6 +90,7 @@ void LineStartWizardLogic::EnterInGrid(const QStringList& names, const QStringLi
 }
 
 bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
+    hostCopy_.reset();
     if (!controls_.suivantEnabled) {
         return false;
     }
@@ -124,7 +125,7 @@ bool LineStartWizardLogic::Suivant(const BracketView& showBracket) {
     state_.FinalDraw = figures_.LineFinalDraw;
     const bool acceptEnabled = places_.HostTableName != TableNames::StaggeredDraw;
     if (showBracket(figures_, acceptEnabled)) {
-        LineDrawAcceptance::AcceptLineDraw(figures_, places_, prompter_);
+        hostCopy_ = LineDrawAcceptance::AcceptLineDraw(figures_, places_, prompter_);
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class BusyCursor;
 class Prompter;
@@ -59,6 +60,10 @@ public:
     // could not be prepared or the skeleton could not be written (told), or when the
     // command is disabled.
     bool Suivant(const BracketView& showBracket);
+    // After "&Suivant": no value when the bracket view closed without the draw accepted,
+    // otherwise whether the draw reached the host's draw table (false: refused or failed,
+    // told).
+    const std::optional<bool>& hostCopy() const { return hostCopy_; }
 
     const LineStartFigures& figures() const { return figures_; }
     const Controls& controls() const { return controls_; }
@@ -77,4 +82,5 @@ private:
     QString rankingOrderPath_;
     LineStartFigures figures_;
     Controls controls_;
+    std::optional<bool> hostCopy_;
 };

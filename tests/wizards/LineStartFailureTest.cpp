@@ -90,6 +90,7 @@ TEST_F(LineStartFailure, ACopyThatFailsLeavesTheHostsDrawWhole) {
     wizard({{"15", 5}, {"30", 5}}, 0, 1, 1);
     EXPECT_TRUE(nextShowing(true, true, [&] { disk.fillAfter(0); }));
     EXPECT_TRUE(shown_);
+    EXPECT_EQ(wizard_->hostCopy(), std::optional<bool>(false));  // what the command line tells
     EXPECT_EQ(prompter_.texts().last(),
               QStringLiteral("Impossible d'écrire dans la table \"%1\" : le disque est peut-être "
                              "plein. [database or disk is full]\n"
