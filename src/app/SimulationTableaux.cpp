@@ -218,15 +218,24 @@ void SimulationTableaux::Suivant() {
     WizardHandOver::OpenWizard(input_, state_, prompter_, host_.WorkingDirectory, factory_);
 }
 
+// The file is read whole into a copy and shown only once it is whole: a file that stops
+// half-way (a third line that is not a row count, say) leaves the window exactly as it
+// was, rather than the range of one file over the grid of another, which the next
+// "&Suivant" would autosave.
 bool SimulationTableaux::LoadSimulation(const QString& path) {
+    SimulationInput loaded = input_;
+    const auto status = SimulationFile::LoadSimulation(path, loaded, prompter_);
+    if (status == SimulationFile::LoadStatus::Failed) {
+        return false;
+    }
     fileLabel_ = QDir::toNativeSeparators(path);
-    const auto status = SimulationFile::LoadSimulation(path, input_, prompter_);
+    if (status == SimulationFile::LoadStatus::Missing) {
+        return false;
+    }
+    input_ = loaded;
     // The pickers show a ladder entry or nothing: a range text off the ladder is dropped.
     SetPicker(Picker::Start, RankingLadder::LadderIndex(input_.RangeStart));
     SetPicker(Picker::End, RankingLadder::LadderIndex(input_.RangeEnd));
-    if (status != SimulationFile::LoadStatus::Loaded) {
-        return false;
-    }
     nextEnabled_ = true;
     ShowFileInUse(path);
     return true;

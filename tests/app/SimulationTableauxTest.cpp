@@ -352,3 +352,30 @@ TEST_F(SimulationTableauxTest, SuivantHandsTheInputToTheWizardOfTheDrawType) {
     window.Suivant();
     EXPECT_EQ(wizards.types.last(), SimulationInput::Staggered);
 }
+
+TEST_F(SimulationTableauxTest, AFileThatStopsHalfWayLeavesTheWindowAsItWas) {
+    const QString good = file("good.txt");
+    writeInput(good, threeRankings());
+    const QString bad = file("bad.txt");
+    {
+        QFile out(bad);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("NC\r\n-15\r\nx\r\nNC\r\n4\r\n");
+    }
+    opened();
+    prompter.queueFileName(good);
+    window.OuvrirFichier();
+    fillLineDrawTable();
+    const SimulationInput before = window.Input();
+    const int start = window.StartIndex();
+    const int end = window.EndIndex();
+
+    prompter.queueFileName(bad);
+    window.OuvrirFichier();
+    EXPECT_EQ(prompter.texts().last(), QStringLiteral("'x' n'est pas une valeur entière correcte"));
+    EXPECT_EQ(window.Input(), before);
+    EXPECT_EQ(window.StartIndex(), start);
+    EXPECT_EQ(window.EndIndex(), end);
+    EXPECT_EQ(window.FileLabel(), QDir::toNativeSeparators(good));
+    EXPECT_EQ(lineDrawCount(), 3);  // the skeleton of the shown input stays
+}
