@@ -4,6 +4,7 @@
 #include "core/HostInterface.h"
 #include "core/StaircaseState.h"
 #include "page/FontSubstitutions.h"
+#include "widgets/FrenchTranslations.h"
 #include "widgets/MessageBoxPrompter.h"
 #include "widgets/WaitCursor.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvanel de TENNIS, TEL,TEE"));
     FontSubstitutions::Install();
+    FrenchTranslations::Install(application);
 
     HostInterface host =
         HostInterface::Start({QDir::currentPath(), QCoreApplication::applicationDirPath(),

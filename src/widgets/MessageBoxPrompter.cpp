@@ -31,6 +31,8 @@ std::optional<QString> runDialog(QWidget* parent, const Prompter::FileRequest& r
                                                        : QFileDialog::AnyFile);
     // Saving asks its own question before overwriting a file: the dialog does not.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Qt's own dialog speaks the French the program installs; the system's may not.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setDirectory(request.directory.isEmpty() ? QDir::currentPath() : request.directory);
