@@ -75,6 +75,9 @@ QString file(const QString& folder, const char* name) {
 const QStringList Build{QStringLiteral("--build")};
 const QStringList BuildAndAccept{QStringLiteral("--build"), QStringLiteral("--accept")};
 const QStringList Autosave{QStringLiteral("tmpSauve.txt")};
+// What a build that went well writes: the autosave, the tables and the draw's figures.
+const QStringList BuiltDraw{QStringLiteral("tmpSauve.txt"), QStringLiteral("Tmpaaaa2.db"),
+                            QStringLiteral("TmpaaaJ2.db"), QStringLiteral("TmpTableau.json")};
 
 }  // namespace
 
@@ -143,8 +146,7 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
              return telDraw(TestData("example.txt"), folder,
                             Build + QStringList{QStringLiteral("--zeclass"), folder});
          },
-         0, "Impossible de lire le fichier paramètres ZECLASS.txt",
-         Autosave + QStringList{QStringLiteral("Tmpaaaa2.db"), QStringLiteral("TmpaaaJ2.db")}},
+         0, "Impossible de lire le fichier paramètres ZECLASS.txt", BuiltDraw},
         {"ranking order list is empty",
          [](const QString& folder) {
              writeBytes(file(folder, "vide.txt"), "");
@@ -152,8 +154,7 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
                  TestData("example.txt"), folder,
                  Build + QStringList{QStringLiteral("--zeclass"), file(folder, "vide.txt")});
          },
-         0, "il ne contient aucun classement",
-         Autosave + QStringList{QStringLiteral("Tmpaaaa2.db"), QStringLiteral("TmpaaaJ2.db")}},
+         0, "il ne contient aucun classement", BuiltDraw},
         {"working table is not a table",
          [](const QString& folder) {
              writeBytes(file(folder, "Tmpaaaa2.db"), QByteArray(8192, 'x'));
@@ -180,8 +181,17 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
                         QByteArray("SQLite format 3") + QByteArray(4096, '\x01'));
              return telDraw(TestData("example.txt"), folder, BuildAndAccept);
          },
-         1, "Tmpaaaa.db",
-         Autosave + QStringList{QStringLiteral("Tmpaaaa2.db"), QStringLiteral("TmpaaaJ2.db")}},
+         1, "Tmpaaaa.db", BuiltDraw},
+        {"public key is a FIFO",
+         [](const QString& folder) {
+             const QString fifo = file(folder, "cle.pub");
+             ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+             return QStringList{QStringLiteral("update"), QStringLiteral("--public-key"), fifo,
+                                QStringLiteral("--server"), QStringLiteral("http://127.0.0.1:9")};
+         },
+         1,
+         "ne contient pas une clé publique",
+         {}},
         {"staggered working table is damaged",
          [](const QString& folder) {
              writeBytes(file(folder, "Tmpaaaa.db"), QByteArray(8192, 'x'));
