@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "common/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -220,5 +221,28 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
                 EXPECT_TRUE(before.contains(it.key())) << it.key().toStdString();
             }
         }
+    }
+}
+
+// A draw of 1024 entries on a disk of 64 KiB: the build fails, the command says the disk
+// may be full and exits 1, and the earlier draw of the folder is still there.
+TEST(CliHostileInput, AFullDiskEndsTheBuildWithStatusOne) {
+    SmallDisk disk(64);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "no right to mount a small file system here";
+    }
+    acceptedDraw(disk.path());
+    const QMap<QString, QByteArray> before = snapshot(disk.path());
+    QTemporaryDir inputs;
+    const QString big = file(inputs.path(), "mille.txt");
+    writeBytes(big, "NC\r\nNC\r\n2\r\nNC\r\n1000\r\n0\r\n0\r\n0\r\n\r\n0\r\n");
+    const CliRun run = RunCli(telDraw(big, disk.path(), BuildAndAccept));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        QString::fromUtf8(run.out).contains(QStringLiteral("le disque est peut-être plein")))
+        << run.out.toStdString();
+    const QMap<QString, QByteArray> after = snapshot(disk.path());
+    for (const QString& table : {QStringLiteral("Tmpaaaa2.db"), QStringLiteral("Tmpaaaa.db")}) {
+        EXPECT_EQ(after.value(table), before.value(table)) << table.toStdString();
     }
 }
