@@ -6,6 +6,7 @@
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
 #include "core/ScriptedPrompter.h"
+#include "core/TextFileOpening.h"
 #include "update/MajInternet.h"
 #include "update/UpdateLauncher.h"
 #include "update/UpdateServer.h"
@@ -127,10 +128,14 @@ int UpdateCommand::run(CliCall& call) {
     }
     options.publicKey = UpdateVerifier::BuiltInPublicKey();
     if (const QString keyPath = call.value(QStringLiteral("public-key")); !keyPath.isEmpty()) {
+        // A key is one short line: a FIFO, a device or a big file is no key.
+        constexpr qint64 maxKeyBytes = 4096;
         QFile file(keyPath);
-        const std::optional<QByteArray> key = file.open(QIODevice::ReadOnly)
-                                                  ? UpdateVerifier::DecodePublicKey(file.readAll())
-                                                  : std::nullopt;
+        QString reason;
+        const std::optional<QByteArray> key =
+            TextFileOpening::open(file, reason, maxKeyBytes) == TextFileOpening::Status::Opened
+                ? UpdateVerifier::DecodePublicKey(file.read(maxKeyBytes))
+                : std::nullopt;
         if (!key) {
             return output.failure(
                 QStringLiteral("Le fichier \"%1\" ne contient pas une clé publique Ed25519 "

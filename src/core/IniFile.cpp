@@ -59,7 +59,19 @@ IniFile IniFile::Load(const QString& path) {
 
 IniFile IniFile::Parse(const QByteArray& bytes) {
     IniFile file;
-    if (file.data_->ini.LoadData(bytes.constData(), static_cast<std::size_t>(bytes.size())) < 0) {
+    // A section line without its "]" is no section; the reader skips it but then takes
+    // the lines after it into the next section's name, which the writer turns into
+    // another name again. Such lines are dropped first, so a damaged file reads back the
+    // same once written.
+    QList<QByteArray> lines =
+        QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
+    for (QByteArray& line : lines) {
+        if (line.trimmed().startsWith('[') && !line.contains(']')) {
+            line.clear();
+        }
+    }
+    const QByteArray text = lines.join('\n');
+    if (file.data_->ini.LoadData(text.constData(), static_cast<std::size_t>(text.size())) < 0) {
         file.data_ = std::make_unique<Data>();
     }
     return file;

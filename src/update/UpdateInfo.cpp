@@ -3,15 +3,18 @@
 #include "VersionText.h"
 
 #include "core/Cp1252.h"
+#include "core/TextFileOpening.h"
 
 #include <QFile>
 
 UpdateInfo UpdateInfo::Read(const QString& path) {
+    // The file came from the network: only a regular file of a bounded size is read.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QString reason;
+    if (TextFileOpening::open(file, reason) != TextFileOpening::Status::Opened) {
         return {};
     }
-    return Parse(file.readAll());
+    return Parse(file.read(TextFileOpening::MaxBytes));
 }
 
 UpdateInfo UpdateInfo::Parse(const QByteArray& bytes) {

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "common/SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,6 +76,9 @@ QString file(const QString& folder, const char* name) {
 const QStringList Build{QStringLiteral("--build")};
 const QStringList BuildAndAccept{QStringLiteral("--build"), QStringLiteral("--accept")};
 const QStringList Autosave{QStringLiteral("tmpSauve.txt")};
+// What a build that went well writes: the autosave, the tables and the draw's figures.
+const QStringList BuiltDraw{QStringLiteral("tmpSauve.txt"), QStringLiteral("Tmpaaaa2.db"),
+                            QStringLiteral("TmpaaaJ2.db"), QStringLiteral("TmpTableau.json")};
 
 }  // namespace
 
@@ -143,8 +147,7 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
              return telDraw(TestData("example.txt"), folder,
                             Build + QStringList{QStringLiteral("--zeclass"), folder});
          },
-         0, "Impossible de lire le fichier paramètres ZECLASS.txt",
-         Autosave + QStringList{QStringLiteral("Tmpaaaa2.db"), QStringLiteral("TmpaaaJ2.db")}},
+         0, "Impossible de lire le fichier paramètres ZECLASS.txt", BuiltDraw},
         {"ranking order list is empty",
          [](const QString& folder) {
              writeBytes(file(folder, "vide.txt"), "");
@@ -152,8 +155,7 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
                  TestData("example.txt"), folder,
                  Build + QStringList{QStringLiteral("--zeclass"), file(folder, "vide.txt")});
          },
-         0, "il ne contient aucun classement",
-         Autosave + QStringList{QStringLiteral("Tmpaaaa2.db"), QStringLiteral("TmpaaaJ2.db")}},
+         0, "il ne contient aucun classement", BuiltDraw},
         {"working table is not a table",
          [](const QString& folder) {
              writeBytes(file(folder, "Tmpaaaa2.db"), QByteArray(8192, 'x'));
@@ -180,8 +182,17 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
                         QByteArray("SQLite format 3") + QByteArray(4096, '\x01'));
              return telDraw(TestData("example.txt"), folder, BuildAndAccept);
          },
-         1, "Tmpaaaa.db",
-         Autosave + QStringList{QStringLiteral("Tmpaaaa2.db"), QStringLiteral("TmpaaaJ2.db")}},
+         1, "Tmpaaaa.db", BuiltDraw},
+        {"public key is a FIFO",
+         [](const QString& folder) {
+             const QString fifo = file(folder, "cle.pub");
+             ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+             return QStringList{QStringLiteral("update"), QStringLiteral("--public-key"), fifo,
+                                QStringLiteral("--server"), QStringLiteral("http://127.0.0.1:9")};
+         },
+         1,
+         "ne contient pas une clé publique",
+         {}},
         {"staggered working table is damaged",
          [](const QString& folder) {
              writeBytes(file(folder, "Tmpaaaa.db"), QByteArray(8192, 'x'));
@@ -210,5 +221,28 @@ TEST(CliHostileInput, EachFaultEndsWithItsStatusItsMessageAndNothingLost) {
                 EXPECT_TRUE(before.contains(it.key())) << it.key().toStdString();
             }
         }
+    }
+}
+
+// A draw of 1024 entries on a disk of 64 KiB: the build fails, the command says the disk
+// may be full and exits 1, and the earlier draw of the folder is still there.
+TEST(CliHostileInput, AFullDiskEndsTheBuildWithStatusOne) {
+    SmallDisk disk(64);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "no right to mount a small file system here";
+    }
+    acceptedDraw(disk.path());
+    const QMap<QString, QByteArray> before = snapshot(disk.path());
+    QTemporaryDir inputs;
+    const QString big = file(inputs.path(), "mille.txt");
+    writeBytes(big, "NC\r\nNC\r\n2\r\nNC\r\n1000\r\n0\r\n0\r\n0\r\n\r\n0\r\n");
+    const CliRun run = RunCli(telDraw(big, disk.path(), BuildAndAccept));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(
+        QString::fromUtf8(run.out).contains(QStringLiteral("le disque est peut-être plein")))
+        << run.out.toStdString();
+    const QMap<QString, QByteArray> after = snapshot(disk.path());
+    for (const QString& table : {QStringLiteral("Tmpaaaa2.db"), QStringLiteral("Tmpaaaa.db")}) {
+        EXPECT_EQ(after.value(table), before.value(table)) << table.toStdString();
     }
 }

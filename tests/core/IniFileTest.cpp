@@ -75,3 +75,21 @@ TEST(IniFileTest, ASaveThatCannotCreateItsFolderSaysWhyInFrench) {
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->contains(QStringLiteral("ne peut pas être créé"))) << error->toStdString();
 }
+
+// A damaged line "[NOM" once took the lines after it into the next section's name, and
+// each save of the file changed that name again.
+TEST(IniFileTest, ASectionLineWithoutItsBracketIsSkippedAndTheFileReadsBackTheSame) {
+    const IniFile file = IniFile::Parse("[SCORE\r\nTaille=9\r\n[NUMJOUEUR]\r\nTaille=7\rStyle=1\n");
+    // The key after the damaged line belongs to no section, as a key before any section.
+    EXPECT_EQ(file.value(QString(), QStringLiteral("Taille")), QStringLiteral("9"));
+    ASSERT_EQ(file.sections().size(), 2);
+    EXPECT_EQ(file.sections().last().name, QStringLiteral("NUMJOUEUR"));
+    EXPECT_EQ(file.value(QStringLiteral("NUMJOUEUR"), QStringLiteral("Style")),
+              QStringLiteral("1"));
+    const QList<IniFile::Section> again = IniFile::Parse(file.serialize().value()).sections();
+    ASSERT_EQ(again.size(), 2);
+    for (qsizetype at = 0; at < again.size(); ++at) {
+        EXPECT_EQ(again[at].name, file.sections()[at].name);
+        EXPECT_EQ(again[at].keys, file.sections()[at].keys);
+    }
+}
