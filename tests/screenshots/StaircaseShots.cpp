@@ -8,6 +8,7 @@
 #include "wizards/TOrvanelEchelon.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -58,6 +59,49 @@ bool takeStaircaseShots(const QDir& output, const SaveWindow& save) {
     });
     wizard.findChild<QPushButton*>(QStringLiteral("SuivantBtn"))->click();
     ok = save(wizard, output.filePath(QStringLiteral("staggered-wizard.png"))) && ok;
+    wizard.hide();
+    return ok;
+}
+
+bool takeEntryShot(const QDir& output, const SaveWindow& save) {
+    QTemporaryDir work;
+    HostInterface host;
+    host.WorkingDirectory = work.path();
+    host.DataLocation = work.path();
+    host.HostTableName = QStringLiteral("Hote.db");
+    StaircaseState state;
+    ScriptedPrompter prompter;
+    // Five rankings, 32 players, 4 qualifiers in and 4 out.
+    AppWindowFactory windows(host, state, prompter, BusyCursor::none());
+    TOrvanelEchelon wizard(state, prompter, BusyCursor::none(), windows);
+    const std::pair<const char*, int> rankings[] = {
+        {"15/4", 3}, {"30", 5}, {"30/2", 6}, {"40", 8}, {"NC", 10}};
+    int row = 1;
+    for (const auto& [name, count] : rankings) {
+        state.Rankings[row++] = {QString::fromUtf8(name), count, 0};
+    }
+    wizard.Init(4, 4, 4, 0);
+    wizard.show();
+
+    // Two tours filled with the keys, the third begun.
+    bool ok = false;
+    QTimer::singleShot(0, &wizard, [&] {
+        QWidget* view = QApplication::activeModalWidget();
+        if (view == &wizard || view == nullptr) {
+            return;
+        }
+        QWidget* page = view->findChild<QWidget*>(QStringLiteral("ScrollBox1"));
+        for (const Qt::Key key :
+             {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Insert, Qt::Key_Down,
+              Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Insert, Qt::Key_Down, Qt::Key_Down,
+              Qt::Key_Down}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(page, &press);
+        }
+        ok = save(*view, output.filePath(QStringLiteral("staircase-entry.png")));
+        view->close();
+    });
+    wizard.findChild<QPushButton*>(QStringLiteral("BitBtn1SaisieEscalier"))->click();
     wizard.hide();
     return ok;
 }
