@@ -288,6 +288,10 @@ void TAfficheEscalierTabEchelonne::refresh() {
 // The working table is opened and closed by each construction and copy, so closing the
 // window has no table left to close.
 void TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick() {
+    // Accepting builds the skeleton too: of the entered staircase as it stands.
+    if (state_.ManualEntry) {
+        entry_.AfficheInfoEscalierSaisi();
+    }
     if (SolutionAcceptance::Accept(state_, logic_.TourCount, TableLocations::Of(host_), prompter_,
                                    cursor_)) {
         accept();
