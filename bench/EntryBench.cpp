@@ -27,6 +27,19 @@ void fill(StaircaseState& state) {
 }
 
 // Eight tours of eight players, then the rest in the ninth: 96 Downs and 8 Inserts.
+void enterAll(StaircaseEntry& entry) {
+    entry.Saisirunescalier1Click();
+    for (int tour = 1; tour <= 8; ++tour) {
+        for (int i = 0; i < 8; ++i) {
+            entry.KeyDown(Down);
+        }
+        entry.KeyDown(Insert);
+    }
+    for (int i = 0; i < 32; ++i) {
+        entry.KeyDown(Down);
+    }
+}
+
 void BM_EntryByKeys(benchmark::State& run) {
     StaircaseState state;
     fill(state);
@@ -35,16 +48,7 @@ void BM_EntryByKeys(benchmark::State& run) {
         ScriptedPrompter prompter;
         StaircaseViewLogic view(state, page, BusyCursor::none());
         StaircaseEntry entry(state, page, prompter, view);
-        entry.Saisirunescalier1Click();
-        for (int tour = 1; tour <= 8; ++tour) {
-            for (int i = 0; i < 8; ++i) {
-                entry.KeyDown(Down);
-            }
-            entry.KeyDown(Insert);
-        }
-        for (int i = 0; i < 32; ++i) {
-            entry.KeyDown(Down);
-        }
+        enterAll(entry);
         benchmark::DoNotOptimize(entry.LastEvaluation());
     }
     run.SetItemsProcessed(run.iterations() * 104);
@@ -60,16 +64,7 @@ void BM_MoveOnAFullScreen(benchmark::State& run) {
     ScriptedPrompter prompter;
     StaircaseViewLogic view(state, page, BusyCursor::none());
     StaircaseEntry entry(state, page, prompter, view);
-    entry.Saisirunescalier1Click();
-    for (int tour = 1; tour <= 8; ++tour) {
-        for (int i = 0; i < 8; ++i) {
-            entry.KeyDown(Down);
-        }
-        entry.KeyDown(Insert);
-    }
-    for (int i = 0; i < 32; ++i) {
-        entry.KeyDown(Down);
-    }
+    enterAll(entry);
     for (auto _ : run) {
         entry.KeyDown(Up);
         entry.KeyDown(Down);
