@@ -12,6 +12,8 @@ class StaircaseEntry;
 // ("down", "up", "q", "insert", "delete", "plus", "minus"), "click:NAME",
 // "drag:SOURCE:TARGET" ("-" for a release over no label), the context menu of an active
 // label ("add-tour:NAME", "delete-tour:NAME") and "restart" ("Saisir un escalier").
+// A drag onto a label that is not active is a drop that label refuses, as when the mouse
+// is released over it: the drag ends without a target.
 class EntryMoves {
 public:
     // The first move that is none of these, if any.

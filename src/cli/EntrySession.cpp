@@ -1,6 +1,7 @@
 #include "EntrySession.h"
 
 #include "EntryMoves.h"
+#include "ScriptedStaggeredWizard.h"
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationInput.h"
@@ -29,27 +30,20 @@ struct Outcome {
 // The staggered-entry wizard as the command line shows it: the figures chosen, then
 // "&Escalier" pressed when it is enabled; the staircase view plays the moves on its
 // entry screen and is closed without accepting.
-class ScriptedWizard : public Wizard {
+class EnteringWizard : public ScriptedStaggeredWizard {
 public:
-    ScriptedWizard(StaircaseState& state, ScriptedPrompter& prompter,
+    EnteringWizard(StaircaseState& state, ScriptedPrompter& prompter,
                    const SolveSession::Options& options, const QStringList& moves, Outcome& outcome)
-        : state_(state),
+        : ScriptedStaggeredWizard(state, prompter, options),
           prompter_(prompter),
-          logic_(state, prompter, BusyCursor::none()),
-          options_(options),
           moves_(moves),
           outcome_(outcome) {}
 
-    void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) override {
-        logic_.Init(qualifiersIn, qualifiersOut, seeds, dimension);
-    }
-
     void showModal() override {
         outcome_.shown = true;
-        logic_.FormShow();
-        SolveSession::ApplyFigures(logic_, options_);
+        show();
         outcome_.firstMessage = prompter_.entries().size();
-        if (!logic_.controls.EscalierEnabled) {
+        if (!logic_.controls().EscalierEnabled) {
             return;
         }
         StaggeredWizardLogic::Hooks hooks;
@@ -78,29 +72,7 @@ private:
         outcome_.evaluation = entry.LastEvaluation();
     }
 
-    StaircaseState& state_;
     ScriptedPrompter& prompter_;
-    StaggeredWizardLogic logic_;
-    const SolveSession::Options& options_;
-    const QStringList& moves_;
-    Outcome& outcome_;
-};
-
-class ScriptedFactory : public WizardFactory {
-public:
-    ScriptedFactory(StaircaseState& state, ScriptedPrompter& prompter,
-                    const SolveSession::Options& options, const QStringList& moves,
-                    Outcome& outcome)
-        : state_(state), prompter_(prompter), options_(options), moves_(moves), outcome_(outcome) {}
-
-    std::unique_ptr<Wizard> create(int /*drawType*/) override {
-        return std::make_unique<ScriptedWizard>(state_, prompter_, options_, moves_, outcome_);
-    }
-
-private:
-    StaircaseState& state_;
-    ScriptedPrompter& prompter_;
-    const SolveSession::Options& options_;
     const QStringList& moves_;
     Outcome& outcome_;
 };
@@ -118,7 +90,8 @@ bool EntrySession::Run(const SimulationInput& input, const SolveSession::Options
     StaircaseState state;
     ScriptedPrompter prompter;
     Outcome outcome;
-    ScriptedFactory factory(state, prompter, options, moves, outcome);
+    ScriptedWizardFactory factory(
+        [&] { return std::make_unique<EnteringWizard>(state, prompter, options, moves, outcome); });
     WizardHandOver::OpenWizard(input, state, prompter, workingDirectory, factory);
     if (!outcome.shown) {
         failure_ = prompter.texts().join(QLatin1Char('\n'));

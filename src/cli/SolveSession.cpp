@@ -1,5 +1,7 @@
 #include "SolveSession.h"
 
+#include "ScriptedStaggeredWizard.h"
+
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationInput.h"
@@ -26,23 +28,15 @@ struct Outcome {
 // The staggered-entry wizard as the command line shows it: the options go into the
 // controls the window would show, then "&Suivant" is pressed; the staircase view shows
 // the solutions and is closed without accepting.
-class ScriptedWizard : public Wizard {
+class SearchingWizard : public ScriptedStaggeredWizard {
 public:
-    ScriptedWizard(StaircaseState& state, Prompter& prompter, const SolveSession::Options& options,
-                   Outcome& outcome)
-        : state_(state),
-          logic_(state, prompter, BusyCursor::none()),
-          options_(options),
-          outcome_(outcome) {}
-
-    void Init(int qualifiersIn, int qualifiersOut, int seeds, int dimension) override {
-        logic_.Init(qualifiersIn, qualifiersOut, seeds, dimension);
-    }
+    SearchingWizard(StaircaseState& state, Prompter& prompter, const SolveSession::Options& options,
+                    Outcome& outcome)
+        : ScriptedStaggeredWizard(state, prompter, options), outcome_(outcome) {}
 
     void showModal() override {
         outcome_.shown = true;
-        logic_.FormShow();
-        SolveSession::ApplyFigures(logic_, options_);
+        show();
         const StaggeredWizardLogic::Controls& controls = logic_.controls();
         logic_.ToursChanged(options_.maxTours);
         if (controls.AutreSolutionEnabled) {
@@ -82,39 +76,10 @@ private:
         view.FormShow();
     }
 
-    StaircaseState& state_;
-    StaggeredWizardLogic logic_;
-    const SolveSession::Options& options_;
-    Outcome& outcome_;
-};
-
-class ScriptedFactory : public WizardFactory {
-public:
-    ScriptedFactory(StaircaseState& state, Prompter& prompter, const SolveSession::Options& options,
-                    Outcome& outcome)
-        : state_(state), prompter_(prompter), options_(options), outcome_(outcome) {}
-
-    std::unique_ptr<Wizard> create(int /*drawType*/) override {
-        return std::make_unique<ScriptedWizard>(state_, prompter_, options_, outcome_);
-    }
-
-private:
-    StaircaseState& state_;
-    Prompter& prompter_;
-    const SolveSession::Options& options_;
     Outcome& outcome_;
 };
 
 }  // namespace
-
-void SolveSession::ApplyFigures(StaggeredWizardLogic& logic, const Options& options) {
-    if (options.lastRound && logic.controls().RoundPickerVisible) {
-        logic.LastRoundChanged(*options.lastRound);
-    }
-    if (options.couples && logic.controls().CouplesVisible) {
-        logic.CouplesChanged(*options.couples);
-    }
-}
 
 bool SolveSession::Run(const SimulationInput& input, const Options& options,
                        const QString& workingDirectory) {
@@ -127,7 +92,8 @@ bool SolveSession::Run(const SimulationInput& input, const Options& options,
     ScriptedPrompter prompter;
     prompter.setRecordLimit(options.messageLimit);
     Outcome outcome;
-    ScriptedFactory factory(state_, prompter, options, outcome);
+    ScriptedWizardFactory factory(
+        [&] { return std::make_unique<SearchingWizard>(state_, prompter, options, outcome); });
     WizardHandOver::OpenWizard(input, state_, prompter, workingDirectory, factory);
     messages_ = prompter.texts();
     if (prompter.omitted() > 0) {

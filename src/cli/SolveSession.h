@@ -9,7 +9,6 @@
 
 #include <optional>
 
-class StaggeredWizardLogic;
 struct SimulationInput;
 
 // What "orvanel-cli solve" does with a simulation input: the main window's "&Suivant"
@@ -45,10 +44,6 @@ public:
         int storedSolutions = 0;
         QList<StaircaseSolution> solutions;
     };
-
-    // The last round and the couples into the wizard's controls, where the window would
-    // show them to be chosen.
-    static void ApplyFigures(StaggeredWizardLogic& logic, const Options& options);
 
     // Runs the whole road; false, with the reason in failure(), when the wizard could not
     // be opened or its "&Suivant" could not run.

@@ -14,6 +14,11 @@ const QString Of = QStringLiteral("de ");
 
 }  // namespace
 
+QString EntryLabelText::RangeMessage() {
+    return QStringLiteral(
+        "Opération refusée : l'escalier ne peut afficher que des nombres de -9 à 99.");
+}
+
 std::optional<int> EntryLabelText::first(const QString& text) {
     return number(QStringView(text).left(2));
 }

@@ -14,6 +14,8 @@ public:
     static constexpr int Lowest = -9;
     static constexpr int Highest = 99;
     static bool fits(int value) { return value >= Lowest && value <= Highest; }
+    // What a move that would write a number beyond them is told.
+    static QString RangeMessage();
 
     // The number of the first two characters; none when they are not one.
     static std::optional<int> first(const QString& text);

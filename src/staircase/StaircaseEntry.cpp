@@ -16,16 +16,6 @@ using namespace EntryNames;
 const QColor Black(0, 0, 0);
 const QColor Green(0, 128, 0);
 
-// A move that cannot be done: the screen goes back to what it was before the move and
-// only the message is shown.
-struct Refused {
-    QString message;
-};
-
-[[noreturn]] void Refuse(const QString& message) {
-    throw Refused{message};
-}
-
 }  // namespace
 
 struct StaircaseEntry::Members {
@@ -41,12 +31,7 @@ struct StaircaseEntry::Members {
 
 StaircaseEntry::StaircaseEntry(StaircaseState& state, Page& page, Prompter& prompter,
                                StaircaseViewLogic& view)
-    : state_(state), page_(page), prompter_(prompter), view_(view) {}
-
-QString StaircaseEntry::RangeMessage() {
-    return QStringLiteral(
-        "Opération refusée : l'escalier ne peut afficher que des nombres de -9 à 99.");
-}
+    : state_(state), page_(page), screen_(page), prompter_(prompter), view_(view) {}
 
 QString StaircaseEntry::RowsMessage() {
     return QStringLiteral("Opération refusée : l'escalier ne peut pas dépasser 24 lignes.");
@@ -71,7 +56,7 @@ std::optional<QString> StaircaseEntry::Refusal(const StaircaseState& state) {
             fits = false;
         }
     }
-    return fits ? std::nullopt : std::optional<QString>(RangeMessage());
+    return fits ? std::nullopt : std::optional<QString>(EntryLabelText::RangeMessage());
 }
 
 bool StaircaseEntry::Shown() const {
@@ -97,72 +82,29 @@ void StaircaseEntry::setMembers(const Members& saved) {
 template <typename Body>
 void StaircaseEntry::move(Body body) {
     const Members before = members();
-    QList<PageItem> items;
-    for (const PageItem* each : page_.items()) {
-        items.append(*each);
-    }
-    changed_ = false;
+    const QList<PageItem> items = screen_.snapshot();
+    screen_.startMove();
     try {
         body();
-    } catch (const Refused& refused) {
-        if (changed_) {
-            Page::Batch batch(page_);
-            page_.clear();
-            for (const PageItem& each : std::as_const(items)) {
-                page_.add(each);
-            }
+    } catch (const EntryPage::Refused& refused) {
+        if (screen_.changed()) {
+            screen_.restore(items);
         }
         setMembers(before);
         prompter_.message(refused.message);
         return;
     }
     // Evaluated once the move is over, so that the figures describe the staircase shown.
-    if (changed_ && rankedAllPlaced()) {
+    if (screen_.changed() && screen_.rankedAllPlaced()) {
         AfficheInfoEscalierSaisi();
     }
 }
 
-// --- the page as the moves see it ---
-
-const PageItem* StaircaseEntry::item(const QString& name) const {
-    return name.isEmpty() ? nullptr : page_.find(name);
-}
-
-QString StaircaseEntry::text(const QString& name) const {
-    const PageItem* found = item(name);
-    return found == nullptr ? QString() : found->text;
-}
-
-int StaircaseEntry::number(const QString& name) const {
-    return EntryLabelText::first(text(name)).value_or(0);
-}
-
-void StaircaseEntry::setText(const QString& name, const QString& newText) {
-    page_.change(name, [&newText](PageItem& label) { label.text = newText; });
-    changed_ = true;
-}
-
-void StaircaseEntry::setPool(const QString& name, int placed, int total) {
-    if (!EntryLabelText::fits(placed)) {
-        Refuse(RangeMessage());
-    }
-    setText(name,
-            EntryLabelText::poolWithRanking(placed, total, EntryLabelText::ranking(text(name))));
-}
-
-void StaircaseEntry::setLine(const QString& name, int count) {
-    if (!EntryLabelText::fits(count)) {
-        Refuse(RangeMessage());
-    }
-    setText(name, EntryLabelText::line(count, EntryLabelText::ranking(text(name))));
-}
-
+// A label that is gone can no longer be the one selected or dragged.
 void StaircaseEntry::destroy(const QString& name) {
-    if (!page_.remove(name)) {
+    if (!screen_.remove(name)) {
         return;
     }
-    changed_ = true;
-    // A label that is gone can no longer be the one selected or dragged.
     if (SelectedLabel == name) {
         SelectedLabel.clear();
     }
@@ -172,34 +114,13 @@ void StaircaseEntry::destroy(const QString& name) {
     }
 }
 
-QStringList StaircaseEntry::linesOf(int tour) const {
-    QStringList lines;
-    for (int row = 1; row <= MaxRows; ++row) {
-        const QString name = line(tour, row);
-        if (page_.contains(name)) {
-            lines.append(name);
-        }
-    }
-    return lines;
-}
-
 // Only the lowest line may disappear: rows are never renumbered, so names stay unique.
 void StaircaseEntry::lowerLineToZero(const QString& name) {
     if (lineRow(name) != EntryRow) {
-        Refuse(LowestLineMessage());
+        EntryPage::refuse(LowestLineMessage());
     }
     destroy(name);
     --EntryRow;
-}
-
-bool StaircaseEntry::rankedAllPlaced() const {
-    for (int i = 1; i <= StaircaseState::RankingCount; ++i) {
-        const QString name = pool(i);
-        if (page_.contains(name) && number(name) < EntryLabelText::total(text(name)).value_or(0)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // --- the screen ---
@@ -217,13 +138,11 @@ QString StaircaseEntry::AjouteLabelPlus(int top, int left, int tag, const QStrin
         label.draggable = true;
         label.textColor = tag == 101 ? Green : Black;
     }
-    page_.add(label);
-    changed_ = true;
+    screen_.add(label);
     if (withArrow) {
-        PageItem shaft = PageItem::BarAt(arrowLine(name), left, top + 12, 15, 2);
-        page_.add(shaft);
-        page_.add(PageItem::TextAt(arrowLabel(name), left + 20, top, QStringLiteral("---->"),
-                                   PageFont{}));
+        screen_.add(PageItem::BarAt(arrowLine(name), left, top + 12, 15, 2));
+        screen_.add(PageItem::TextAt(arrowLabel(name), left + 20, top, QStringLiteral("---->"),
+                                     PageFont{}));
     }
     return name;
 }
@@ -280,30 +199,23 @@ void StaircaseEntry::Saisirunescalier1Click() {
 // The first ranking that still has players is green, and the qualifiers once the
 // ranked players they pair with are reached: the green label is the one to place next.
 void StaircaseEntry::ChercheClassementEffectifAMettre() {
-    const auto colour = [this](const QString& name, bool green) {
-        page_.change(name, [green](PageItem& label) {
-            label.textColor = green ? Green : Black;
-            label.cursor = green ? Qt::PointingHandCursor : Qt::ForbiddenCursor;
-        });
-    };
     bool found = false;
     int s = 0;
     for (int i = 1; i <= StaircaseState::RankingCount; ++i) {
         const QString name = pool(i);
-        if (!page_.contains(name)) {
+        if (!screen_.contains(name)) {
             continue;
         }
-        const int placed = number(name);
-        const bool green = !found && placed < EntryLabelText::total(text(name)).value_or(0);
+        const int placed = screen_.number(name);
+        const bool green = !found && placed < screen_.total(name);
         found = found || green;
-        colour(name, green);
+        screen_.colour(name, green);
         s += placed;
     }
     const QString qualifiers = pool(QualifierPool);
-    if (page_.contains(qualifiers)) {
-        colour(qualifiers,
-               s >= state_.TotalPlayers - 2 * state_.QualifiersIn &&
-                   number(qualifiers) < EntryLabelText::total(text(qualifiers)).value_or(0));
+    if (screen_.contains(qualifiers)) {
+        screen_.colour(qualifiers, s >= state_.TotalPlayers - 2 * state_.QualifiersIn &&
+                                       screen_.number(qualifiers) < screen_.total(qualifiers));
     }
 }
 
@@ -311,12 +223,12 @@ QString StaircaseEntry::GereEffectif(const QString& name, int delta) {
     QString result;
     for (int i = 1; i <= QualifierPool; ++i) {
         const QString label = pool(i);
-        if (!page_.contains(label) ||
-            (!name.isEmpty() && !EntryLabelText::holds(text(label), name))) {
+        if (!screen_.contains(label) ||
+            (!name.isEmpty() && !EntryLabelText::holds(screen_.text(label), name))) {
             continue;
         }
-        const int placed = number(label);
-        const int total = EntryLabelText::total(text(label)).value_or(0);
+        const int placed = screen_.number(label);
+        const int total = screen_.total(label);
         // A player given back to a pool label that has none placed goes to the next
         // matching label, as a player taken from an exhausted one: with none, the pool
         // stays as it is.
@@ -324,8 +236,8 @@ QString StaircaseEntry::GereEffectif(const QString& name, int delta) {
         if (!takes) {
             continue;
         }
-        setPool(label, delta < 0 ? placed + 1 : placed - 1, total);
-        result = EntryLabelText::ranking(text(label));
+        screen_.setPool(label, delta < 0 ? placed + 1 : placed - 1, total);
+        result = EntryLabelText::ranking(screen_.text(label));
         break;
     }
     ChercheClassementEffectifAMettre();
@@ -333,19 +245,19 @@ QString StaircaseEntry::GereEffectif(const QString& name, int delta) {
 }
 
 QString StaircaseEntry::GereEscalier(const QString& name, int delta) {
-    if (!page_.contains(header(EntryTours))) {
+    if (!screen_.contains(header(EntryTours))) {
         return QString();
     }
-    const QStringList lines = linesOf(EntryTours);
+    const QStringList lines = screen_.linesOf(EntryTours);
     for (qsizetype at = lines.size() - 1; at >= 0; --at) {
         const QString& line = lines[at];
-        if (!name.isEmpty() && !EntryLabelText::holds(text(line), name)) {
+        if (!name.isEmpty() && !EntryLabelText::holds(screen_.text(line), name)) {
             continue;
         }
-        const QString ranking = EntryLabelText::ranking(text(line));
-        const int count = number(line) + delta;
+        const QString ranking = EntryLabelText::ranking(screen_.text(line));
+        const int count = screen_.number(line) + delta;
         if (count != 0) {
-            setLine(line, count);
+            screen_.setLine(line, count);
         } else {
             lowerLineToZero(line);
             if (lines.size() == 1) {
@@ -362,7 +274,7 @@ QString StaircaseEntry::GereEscalier(const QString& name, int delta) {
 
 void StaircaseEntry::newLine(int row, const QString& ranking, int tag) {
     if (row > MaxRows) {
-        Refuse(RowsMessage());
+        EntryPage::refuse(RowsMessage());
     }
     EntryRow = row;
     SelectedLabel = AjouteLabelPlus(rowTop(row), column(EntryTours), tag, line(EntryTours, row),
@@ -371,24 +283,24 @@ void StaircaseEntry::newLine(int row, const QString& ranking, int tag) {
 
 void StaircaseEntry::addTour() {
     if (EntryTours >= MaxTours) {
-        Refuse(ToursMessage());
+        EntryPage::refuse(ToursMessage());
     }
     if (EntryRow + 1 > MaxRows) {
-        Refuse(RowsMessage());
+        EntryPage::refuse(RowsMessage());
     }
-    const int positions = number(header(EntryTours));
+    const int positions = screen_.number(header(EntryTours));
     int a = 0;
     int aq = 0;
-    for (const QString& line : linesOf(EntryTours)) {
-        const int count = number(line);
+    for (const QString& line : screen_.linesOf(EntryTours)) {
+        const int count = screen_.number(line);
         a += count;
-        if (text(line).contains(QStringLiteral("(q)"))) {
+        if (screen_.text(line).contains(QStringLiteral("(q)"))) {
             aq += count;
         }
     }
     const int arriving = positions - a;
     if (!EntryLabelText::fits(arriving) || !EntryLabelText::fits(2 * arriving)) {
-        Refuse(RangeMessage());
+        EntryPage::refuse(EntryLabelText::RangeMessage());
     }
     ++EntryRow;
     const std::optional<int> compressions =
@@ -406,9 +318,9 @@ void StaircaseEntry::deleteTour() {
     if (EntryTours <= 1) {
         return;
     }
-    for (const QString& line : linesOf(EntryTours)) {
-        const QString ranking = EntryLabelText::ranking(text(line));
-        const int count = number(line);
+    for (const QString& line : screen_.linesOf(EntryTours)) {
+        const QString ranking = EntryLabelText::ranking(screen_.text(line));
+        const int count = screen_.number(line);
         destroy(line);
         --EntryRow;
         QString back;
@@ -416,13 +328,13 @@ void StaircaseEntry::deleteTour() {
             back = pool(QualifierPool);
         } else {
             for (int i = 1; i <= StaircaseState::RankingCount && back.isEmpty(); ++i) {
-                if (EntryLabelText::holds(text(pool(i)), ranking)) {
+                if (EntryLabelText::holds(screen_.text(pool(i)), ranking)) {
                     back = pool(i);
                 }
             }
         }
-        if (page_.contains(back)) {
-            setPool(back, number(back) - count, EntryLabelText::total(text(back)).value_or(0));
+        if (screen_.contains(back)) {
+            screen_.setPool(back, screen_.number(back) - count, screen_.total(back));
         }
     }
     const QString shown = header(EntryTours);
@@ -504,8 +416,8 @@ bool StaircaseEntry::KeyPress(QChar key) {
 }
 
 void StaircaseEntry::plusMinus(int delta) {
-    if (item(SelectedLabel) == nullptr || item(DragSource) == nullptr ||
-        !EntryLabelText::holds(text(SelectedLabel), DraggedRanking)) {
+    if (screen_.item(SelectedLabel) == nullptr || screen_.item(DragSource) == nullptr ||
+        !EntryLabelText::holds(screen_.text(SelectedLabel), DraggedRanking)) {
         return;
     }
     QString poolLabel;
@@ -519,9 +431,9 @@ void StaircaseEntry::plusMinus(int delta) {
     } else {
         return;
     }
-    const int placed = number(poolLabel);
-    const int total = EntryLabelText::total(text(poolLabel)).value_or(0);
-    const int count = number(lineLabel);
+    const int placed = screen_.number(poolLabel);
+    const int total = screen_.total(poolLabel);
+    const int count = screen_.number(lineLabel);
     const bool lineSelected = lineLabel == SelectedLabel;
     // "+" needs a player left in the pool; "-" one placed, counted on the pool when the
     // line is selected and on the line when the pool label is.
@@ -529,9 +441,9 @@ void StaircaseEntry::plusMinus(int delta) {
     if (!works) {
         return;
     }
-    setPool(poolLabel, placed + delta, total);
+    screen_.setPool(poolLabel, placed + delta, total);
     if (count + delta != 0) {
-        setLine(lineLabel, count + delta);
+        screen_.setLine(lineLabel, count + delta);
     } else {
         // Destroyed, the line is no longer the selected or the dragged label.
         lowerLineToZero(lineLabel);
@@ -540,8 +452,8 @@ void StaircaseEntry::plusMinus(int delta) {
 }
 
 bool StaircaseEntry::Accepts(const QString& source, const QString& target) const {
-    const PageItem* from = item(source);
-    const PageItem* to = item(target);
+    const PageItem* from = screen_.item(source);
+    const PageItem* to = screen_.item(target);
     if (from == nullptr || to == nullptr || !isActive(source) || !isActive(target) ||
         to->tag == from->tag) {
         return false;
@@ -550,7 +462,7 @@ bool StaircaseEntry::Accepts(const QString& source, const QString& target) const
 }
 
 void StaircaseEntry::Drag(const QString& source, const QString& target) {
-    if (!Shown() || item(source) == nullptr || !isActive(source)) {
+    if (!Shown() || screen_.item(source) == nullptr || !isActive(source)) {
         return;
     }
     move([this, source, target] {
@@ -566,7 +478,7 @@ void StaircaseEntry::Drag(const QString& source, const QString& target) {
 }
 
 void StaircaseEntry::startDrag(const QString& source) {
-    const PageItem* dragged = item(source);
+    const PageItem* dragged = screen_.item(source);
     DragSource = source;
     DragSourceTag = dragged->tag;
     DraggedRanking = EntryLabelText::ranking(dragged->text).left(10);
@@ -594,8 +506,8 @@ void StaircaseEntry::endDrag(const QString& target) {
     // Players come from the pool only: a header or a line dragged onto a header or a line
     // adds nothing.
     if (isHeader(target) && fromPool) {
-        for (const QString& line : linesOf(headerTour(target))) {
-            if (EntryLabelText::holds(text(line), DraggedRanking)) {
+        for (const QString& line : screen_.linesOf(headerTour(target))) {
+            if (EntryLabelText::holds(screen_.text(line), DraggedRanking)) {
                 addOnePlayer(line);
                 done = true;
             }
@@ -609,24 +521,24 @@ void StaircaseEntry::endDrag(const QString& target) {
         const QString dragged = DragSource;
         newLine(EntryRow + 1, DraggedRanking, 20 + EntryTours);
         ++DraggedCount;
-        setPool(dragged, DraggedCount, DraggedTotal);
+        screen_.setPool(dragged, DraggedCount, DraggedTotal);
         ChercheClassementEffectifAMettre();
     }
     // Only a staircase line goes back to the pool, and only the lowest one.
     if (isPool(target) && isLine(DragSource)) {
         if (lineRow(DragSource) != EntryRow) {
-            Refuse(LowestLineMessage());
+            EntryPage::refuse(LowestLineMessage());
         }
         const QString line = DragSource;
         // A pool that has no player placed has none to take back.
-        if (number(target) <= 0) {
+        if (screen_.number(target) <= 0) {
             return;
         }
-        setPool(target, number(target) - 1, EntryLabelText::total(text(target)).value_or(0));
+        screen_.setPool(target, screen_.number(target) - 1, screen_.total(target));
         ChercheClassementEffectifAMettre();
-        const int count = number(line) - 1;
+        const int count = screen_.number(line) - 1;
         if (count != 0) {
-            setLine(line, count);
+            screen_.setLine(line, count);
         } else {
             lowerLineToZero(line);
         }
@@ -634,13 +546,13 @@ void StaircaseEntry::endDrag(const QString& target) {
 }
 
 void StaircaseEntry::addOnePlayer(const QString& line) {
-    const std::optional<int> count = EntryLabelText::first(text(line));
+    const std::optional<int> count = EntryLabelText::first(screen_.text(line));
     if (!count || DraggedCount >= DraggedTotal) {
         return;
     }
     ++DraggedCount;
-    setLine(line, *count + 1);
-    setPool(DragSource, DraggedCount, DraggedTotal);
+    screen_.setLine(line, *count + 1);
+    screen_.setPool(DragSource, DraggedCount, DraggedTotal);
     ChercheClassementEffectifAMettre();
 }
 

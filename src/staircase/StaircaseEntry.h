@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EntryEvaluation.h"
+#include "EntryPage.h"
 
 #include <QString>
 #include <Qt>
@@ -11,7 +12,6 @@ class Page;
 class Prompter;
 class StaircaseState;
 class StaircaseViewLogic;
-struct PageItem;
 
 // The staircase entered by hand in the staircase view: a pool of the entered players,
 // one label per ranking, and a staircase that starts with the last tour and descends to
@@ -27,7 +27,7 @@ struct PageItem;
 // staircase, so that it always describes the staircase on the screen.
 class StaircaseEntry {
 public:
-    static constexpr int MaxRows = 24;
+    static constexpr int MaxRows = EntryPage::MaxRows;
     static constexpr int MaxTours = 9;
     static constexpr int QualifierPool = 13;
 
@@ -36,7 +36,6 @@ public:
     // Why the entry screen cannot show this state (a number it could not read back), or
     // none when it can.
     static std::optional<QString> Refusal(const StaircaseState& state);
-    static QString RangeMessage();
     static QString RowsMessage();
     static QString ToursMessage();
     static QString LowestLineMessage();
@@ -98,26 +97,15 @@ private:
     void addOnePlayer(const QString& line);
     void newLine(int row, const QString& ranking, int tag);
 
-    // The page as the moves change it: each change marks the move as one that changed
-    // the screen, and numbers beyond what a text can hold refuse it.
-    const PageItem* item(const QString& name) const;
-    QString text(const QString& name) const;
-    int number(const QString& name) const;
-    void setText(const QString& name, const QString& text);
-    void setPool(const QString& name, int placed, int total);
-    void setLine(const QString& name, int count);
     void destroy(const QString& name);
-    // The lines of a tour on rows 1 to 24, from the top.
-    QStringList linesOf(int tour) const;
     void lowerLineToZero(const QString& line);
-    bool rankedAllPlaced() const;
     static int column(int tour) { return 430 - 55 * (tour - 1); }
     static int rowTop(int row) { return 15 * row + 50; }
 
     StaircaseState& state_;
     Page& page_;
+    EntryPage screen_;
     Prompter& prompter_;
     StaircaseViewLogic& view_;
-    bool changed_ = false;
     std::optional<EntryEvaluation::Result> evaluated_;
 };

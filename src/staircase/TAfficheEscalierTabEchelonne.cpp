@@ -259,6 +259,10 @@ void TAfficheEscalierTabEchelonne::refresh() {
 // The working table is opened and closed by each construction and copy, so closing the
 // window has no table left to close.
 void TAfficheEscalierTabEchelonne::SpeedButton1AccepterClick() {
+    // Accepting builds the skeleton too: of the entered staircase as it stands.
+    if (state_.ManualEntry) {
+        entry_.AfficheInfoEscalierSaisi();
+    }
     if (SolutionAcceptance::Accept(state_, logic_.TourCount, TableLocations::Of(host_), prompter_,
                                    cursor_)) {
         accept();
@@ -305,5 +309,11 @@ QString TAfficheEscalierTabEchelonne::HelpText() {
         "Page suivante ou Flèche droite : solution suivante.\n"
         "Début : première solution ; Fin : dernière solution.\n"
         "« Squelette du tableau » construit le tableau de la solution et l'affiche.\n"
-        "« Accepter » met la solution en place dans le tableau de l'application hôte.");
+        "« Accepter » met la solution en place dans le tableau de l'application hôte.\n\n"
+        "Saisie d'un escalier (« Saisir un escalier » du menu, ou « Escalier » de "
+        "l'assistant) : Flèche bas place le joueur suivant du classement en vert dans le "
+        "tour en cours, Flèche haut le rend, Q place un qualifié entrant, Ins ajoute un tour, "
+        "Suppr retire le dernier. Un classement se glisse aussi sur un tour ou sur une "
+        "ligne, une ligne sur son classement ; + et - déplacent un joueur de plus entre les "
+        "deux libellés du dernier glisser. Le menu des libellés ajoute ou supprime un tour.");
 }

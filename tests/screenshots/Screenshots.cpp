@@ -78,6 +78,7 @@ int main(int argc, char* argv[]) {
     bool ok = save(main, output.filePath(QStringLiteral("main-window.png")));
     main.hide();
     ok = takeStaircaseShots(output, save) && ok;
+    ok = takeEntryShot(output, save) && ok;
     ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     ok = takeRulesShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     ok = takeUpdateShots(output, save) && ok;

@@ -1,6 +1,7 @@
 #include "EntryTestSupport.h"
 
 #include "SkeletonTestSupport.h"
+#include "staircase/EntryLabelText.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ TEST_F(EntryScreen, NumbersStayWithinWhatTwoCharactersHold) {
     start({{"A", 4}}, 30);
     const QList<PageItem> before = everything();
     keys(Insert);
-    EXPECT_EQ(prompter.texts(), QStringList{StaircaseEntry::RangeMessage()});
+    EXPECT_EQ(prompter.texts(), QStringList{EntryLabelText::RangeMessage()});
     EXPECT_EQ(everything(), before);
     EXPECT_EQ(entry.EntryTours, 1);
 }

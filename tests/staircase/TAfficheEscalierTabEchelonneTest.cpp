@@ -430,3 +430,46 @@ TEST_F(StaircaseViewWindow, WithoutAHostTableTheBracketViewCannotAccept) {
     EXPECT_FALSE(closer.acceptable);
     EXPECT_TRUE(window->isVisible());
 }
+
+// "Saisir un escalier" turns a solution display into an entry: the keys, the entry's menu
+// on its labels and a navigation back to the solutions reach the entry's logic.
+TEST_F(StaircaseViewWindow, SaisirUnEscalierStartsAnEntryDrivenByKeysAndMenus) {
+    store(1, Solution({2, 2, 3, 1}));
+    shown();
+    find<QAction>("Saisirunescalier1")->trigger();
+    const auto text = [this](const char* name) {
+        const PageGraphicsItem* item = page()->pageScene().item(QString::fromLatin1(name));
+        return item == nullptr ? QStringLiteral("(none)") : item->pageItem().text;
+    };
+    EXPECT_EQ(caption(), QStringLiteral("Saisie d'un escalier"));
+    EXPECT_EQ(text("Effectif1"), QStringLiteral(" 0 de  1   (A)"));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(text("LigneEscal01_02"), QStringLiteral(" 1 (B)"));
+    QTest::keyClick(page(), '+');
+    EXPECT_EQ(text("LigneEscal01_02"), QStringLiteral(" 1 (B)"));  // no drag yet
+
+    QString popped;
+    QTimer::singleShot(0, window.get(), [&popped] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popped = popup->objectName();
+            popup->close();
+        }
+    });
+    const PageItem& pool = page()->pageScene().item(QStringLiteral("Effectif1"))->pageItem();
+    const QPoint at = page()->mapFromScene(QPointF(pool.left + 4, pool.top + 4));
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, page()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(page()->viewport(), &rightClick);
+    EXPECT_EQ(popped, QStringLiteral("PopupMenuSaisieEscalier"));
+    find<QAction>("Ajouteruntourlescalier1")->trigger();
+    EXPECT_EQ(text("Escalier02_00"), QStringLiteral(" 4"));
+    find<QAction>("Supprimercetourdescalier1")->trigger();
+    EXPECT_EQ(text("Escalier02_00"), QStringLiteral("(none)"));
+
+    // Without manual entry, a navigation shows the solutions again; the keys leave them.
+    key(Qt::Key_Home);
+    EXPECT_EQ(text("Effectif1"), QStringLiteral("(none)"));
+    key(Qt::Key_Insert);
+    EXPECT_EQ(text("FinEscalier01_00"), QStringLiteral("(none)"));
+    EXPECT_TRUE(prompter.entries().isEmpty());
+}
