@@ -50,8 +50,6 @@ public:
     void setStyle(Element element, const TextStyle& style) {
         styles_[static_cast<std::size_t>(element)] = style;
     }
-    // The same from a file already read.
-    static FontSettings FromIni(const IniFile& ini, FontSettings defaults = FontSettings());
 
     const TextStyle& style(Element element) const {
         return styles_[static_cast<std::size_t>(element)];
