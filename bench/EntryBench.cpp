@@ -12,9 +12,9 @@
 
 namespace {
 
-constexpr int Down = 40;
-constexpr int Up = 38;
-constexpr int Insert = 45;
+constexpr Qt::Key Down = Qt::Key_Down;
+constexpr Qt::Key Up = Qt::Key_Up;
+constexpr Qt::Key Insert = Qt::Key_Insert;
 
 void fill(StaircaseState& state) {
     state.ResetStaircase();

@@ -8,13 +8,13 @@
 
 namespace {
 
-// The keys by their names, as key codes or as the characters typed.
-const QHash<QString, int>& KeyCodes() {
-    static const QHash<QString, int> codes{{QStringLiteral("down"), 40},
-                                           {QStringLiteral("up"), 38},
-                                           {QStringLiteral("q"), 81},
-                                           {QStringLiteral("insert"), 45},
-                                           {QStringLiteral("delete"), 46}};
+// The keys by their names, as keys or as the characters typed.
+const QHash<QString, Qt::Key>& KeyCodes() {
+    static const QHash<QString, Qt::Key> codes{{QStringLiteral("down"), Qt::Key_Down},
+                                               {QStringLiteral("up"), Qt::Key_Up},
+                                               {QStringLiteral("q"), Qt::Key_Q},
+                                               {QStringLiteral("insert"), Qt::Key_Insert},
+                                               {QStringLiteral("delete"), Qt::Key_Delete}};
     return codes;
 }
 

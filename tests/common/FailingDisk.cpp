@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <cstddef>
 #include <string>
 
 namespace {
@@ -19,12 +18,15 @@ struct DiskState {
 
 DiskState disk;
 
-// Our part of an open file, followed by the parent layer's own file structure.
-struct alignas(std::max_align_t) WrappedFile {
+// Our part of an open file, followed by the parent layer's own file structure. The engine
+// aligns the memory of a file only to 8 bytes: the structure asks no more, and its size
+// (a multiple of its pointers' alignment) keeps the parent's structure aligned too.
+struct WrappedFile {
     sqlite3_file base;
     int flags;
     const char* name;  // the engine keeps it valid while the file is open
 };
+static_assert(sizeof(WrappedFile) % alignof(void*) == 0);
 
 sqlite3_file* inner(sqlite3_file* file) {
     return reinterpret_cast<sqlite3_file*>(reinterpret_cast<char*>(file) + sizeof(WrappedFile));

@@ -345,6 +345,6 @@ TEST(StaggeredWizard, EscalierOpensNothingTheEntryCouldNotShow) {
         EXPECT_EQ(prompter.texts(),
                   QStringList{QStringLiteral("Opération refusée : l'escalier ne peut afficher "
                                              "que des nombres de -9 à 99.")});
-        EXPECT_TRUE(wizard.controls.PrecedentEnabled);
+        EXPECT_TRUE(wizard.controls().PrecedentEnabled);
     }
 }
