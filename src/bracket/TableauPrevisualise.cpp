@@ -15,6 +15,7 @@
 #include "core/Prompter.h"
 #include "core/RankingLadder.h"
 #include "core/StaircaseState.h"
+#include "drawtable/DrawExchange.h"
 #include "drawtable/RankingOrderList.h"
 #include "drawtable/RecordTable.h"
 #include "drawtable/TableLayout.h"
@@ -128,12 +129,14 @@ void TableauPrevisualise::OpenLineStart(const LineStartFigures& figures) {
     state_.QualifiersOut = static_cast<std::int16_t>(figures.LineQualifiersOut);
     LayoutBracket(figures.LineDimension, true);
     LineStartPanel(figures);
+    keepFigures();
 }
 
 void TableauPrevisualise::OpenStaggered() {
     const Page::Batch batch(page_);
     LayoutBracket(state_.Dimension, true);
     StaggeredPanel();
+    keepFigures();
 }
 
 void TableauPrevisualise::FullRedisplay(bool reopen) {
@@ -146,6 +149,22 @@ void TableauPrevisualise::FullRedisplay(bool reopen) {
     } else {
         StaggeredPanel();
     }
+    keepFigures();
+}
+
+// The data folder keeps the figures of the draw shown beside its table, so that the
+// command line can export that draw later. The table is what the user works on: a
+// figures file that cannot be written is no reason to interrupt the view.
+void TableauPrevisualise::keepFigures() const {
+    const DrawExchange::View view{settings_.Kind == BracketSettings::DrawKind::LineStart
+                                      ? DrawFile::Kind::LineStart
+                                      : DrawFile::Kind::Staggered,
+                                  settings_.HideEmptyBranches,
+                                  settings_.SeedCount,
+                                  settings_.SolutionNumber,
+                                  lineStart_.Byes,
+                                  lineStart_.NonByes};
+    DrawExchange::SaveFigures(host_.DataLocation, state_, view);
 }
 
 // The rule tables belong to the host: they stand beside its draw table.

@@ -104,6 +104,7 @@ public:
 
 private:
     void addBanner();
+    void keepFigures() const;
     LineTally tally();
     LineStartFigures redisplayedFigures() const;
     RecordTable* openTable();

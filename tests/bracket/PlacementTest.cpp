@@ -2,6 +2,7 @@
 
 #include "bracket/RosterEntryText.h"
 #include "bracket/SeedNumberField.h"
+#include "drawtable/DrawExchange.h"
 
 namespace {
 
@@ -202,4 +203,10 @@ TEST_F(Placement, EmptyingTheDrawKeepsTheOutgoingQualifiersAndShowsEmptyBranches
     EXPECT_FALSE(view_->settings().HideEmptyBranches);
     EXPECT_EQ(text(roster(1)), QStringLiteral(" 0/ 4  (15/2)"));
     EXPECT_EQ(page_.find(ItemKeys::key(ItemKeys::SeedNumber, 1, 1)), nullptr);
+    // The folder keeps the figures of the draw shown, for the command line's export.
+    const DrawExchange::Result kept = DrawExchange::FromFolder(dir_.path(), dir_.path(), QString());
+    ASSERT_TRUE(kept.draw.has_value()) << kept.error.toStdString();
+    EXPECT_EQ(kept.draw->kind, DrawFile::Kind::LineStart);
+    EXPECT_FALSE(kept.draw->hideEmptyBranches);
+    EXPECT_EQ(kept.draw->lines.size(), 15);
 }

@@ -1,6 +1,8 @@
 #include "BracketShots.h"
 
 #include "app/AppWindowFactory.h"
+#include "bracket/ItemKeys.h"
+#include "bracket/ScriptedSeedDialog.h"
 #include "bracket/StaggeredOpening.h"
 #include "bracket/TDlgPropriteTableau.h"
 #include "bracket/TTableauPrevisualise.h"
@@ -9,6 +11,11 @@
 #include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
+#include "drawtable/DrawExchange.h"
+#include "drawtable/DrawLine.h"
+#include "drawtable/LineAddressing.h"
+#include "drawtable/RecordTable.h"
+#include "drawtable/TableLayout.h"
 #include "staircase/StaggeredSkeleton.h"
 #include "wizards/LineStartWizardLogic.h"
 #include "wizards/TOrvanelDepartLigne.h"
@@ -34,9 +41,8 @@ struct Scratch {
 };
 
 // Four outgoing qualifiers, four seeds, rankings A 4, B 4, C 4 and D 8, four tours of four
-// matches: the skeleton of a draw of 64, shown with its solution.
-bool workedExample(const QString& dataDirectory, const QString& path, const SaveWindow& save) {
-    Scratch scratch(dataDirectory);
+// matches: the skeleton of a draw of 64.
+void buildWorkedExample(Scratch& scratch) {
     StaircaseState& state = scratch.state;
     const std::pair<const char*, int> rankings[] = {{"A", 4}, {"B", 4}, {"C", 4}, {"D", 8}};
     int row = 1;
@@ -51,10 +57,61 @@ bool workedExample(const QString& dataDirectory, const QString& path, const Save
     state.StoredSolutions = 1;
     state.BuildStaircase(state.Solutions[1], scratch.prompter);
     StaggeredSkeleton(state, 4, scratch.places(), scratch.prompter).TraiteSqueletteTableau();
+}
+
+// The worked example shown with its solution.
+bool workedExample(const QString& dataDirectory, const QString& path, const SaveWindow& save) {
+    Scratch scratch(dataDirectory);
+    StaircaseState& state = scratch.state;
+    buildWorkedExample(scratch);
     scratch.prompter.queueAnswer(true);
     TTableauPrevisualise view(scratch.host, state, scratch.prompter, BusyCursor::none());
     view.OpenStaggered(
         StaggeredOpening::Prepare(state, scratch.host.DataLocation, scratch.prompter, 1), true);
+    return save(view, path);
+}
+
+// The worked example opened without its solution, then filled by hand as a referee does:
+// every entrant dragged from the roster onto the line the skeleton had for it, the seeds
+// numbered through their dialog, and the bracket redisplayed.
+bool filledByHand(const QString& dataDirectory, const QString& path, const SaveWindow& save) {
+    Scratch scratch(dataDirectory);
+    StaircaseState& state = scratch.state;
+    buildWorkedExample(scratch);
+    QList<DrawFile::Line> skeleton;
+    {
+        RecordTable table(TableLayout::DrawLine(), scratch.dir.path(), TableNames::StaggeredDraw);
+        table.Open();
+        skeleton = DrawExchange::ReadLines(table);
+    }
+    scratch.prompter.queueAnswer(false);
+    TTableauPrevisualise view(scratch.host, state, scratch.prompter, BusyCursor::none());
+    view.OpenStaggered(
+        StaggeredOpening::Prepare(state, scratch.host.DataLocation, scratch.prompter, 1), true);
+    BracketEditor& editor = view.logic().editor();
+    const LineAddressing lines(64);
+    for (const DrawFile::Line& line : skeleton) {
+        if (line.nom.isEmpty() || line.position < DrawLine::Entrant ||
+            line.position > DrawLine::Seed) {
+            continue;
+        }
+        const QString label =
+            ItemKeys::key(ItemKeys::Name, lines.RoundOfLine(line.line), line.line);
+        for (int entry = 1; entry <= 4; ++entry) {
+            const QString roster = QStringLiteral("Effectif%1").arg(entry);
+            if (view.page().find(roster)->text.endsWith(QStringLiteral("(%1)").arg(line.nom))) {
+                ScriptedSeedDialog none({}, scratch.prompter);
+                editor.Drop(roster, label, none);
+            }
+        }
+        if (line.position == DrawLine::Seed) {
+            ScriptedSeedDialog dialog(
+                {{QString::number(line.numero.value_or(0)), ScriptedSeedDialog::Step::Button::Ok}},
+                scratch.prompter);
+            editor.Click(label, dialog);
+        }
+    }
+    view.logic().FullRedisplay(false);
     return save(view, path);
 }
 
@@ -124,6 +181,9 @@ bool takeBracketShots(const QDir& output, const QString& dataDirectory, const Sa
     const QStringList many = RankingLadder::LadderRange(0, 11);
     ok = lineStart(dataDirectory, output.filePath(QStringLiteral("bracket-line-start-1024.png")),
                    save, many, {60, 70, 70, 70, 70, 70, 70, 80, 80, 90, 90, 90}, 0, 0, 32) &&
+         ok;
+    ok = filledByHand(dataDirectory, output.filePath(QStringLiteral("bracket-filled-64.png")),
+                      save) &&
          ok;
     ok = propertiesDialog(output.filePath(QStringLiteral("bracket-properties.png")), save) && ok;
     return ok;
