@@ -156,7 +156,7 @@ void CheckRules(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(view.CheckRules().touched.size());
     }
-    state.counters["lines"] = 2 * state.range(0) - 1;
+    state.counters["lines"] = static_cast<double>(2 * state.range(0) - 1);
 }
 BENCHMARK(CheckRules)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
 
@@ -175,7 +175,7 @@ void CheckOnly(benchmark::State& state) {
         benchmark::DoNotOptimize(
             check.HighlightFindings(table, draw.state.Dimension, 0, places).touched.size());
     }
-    state.counters["lines"] = 2 * state.range(0) - 1;
+    state.counters["lines"] = static_cast<double>(2 * state.range(0) - 1);
 }
 BENCHMARK(CheckOnly)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
 
