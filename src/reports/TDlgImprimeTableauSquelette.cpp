@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -26,6 +27,7 @@ QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title, c
     auto* group = new QGroupBox(title, parent);
     group->setObjectName(QString::fromLatin1(name));
     auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(6, 4, 6, 4);
     one = new QRadioButton(first, group);
     two = new QRadioButton(second, group);
     one->setChecked(true);
@@ -42,6 +44,10 @@ TDlgImprimeTableauSquelette::TDlgImprimeTableauSquelette(int dimension, QWidget*
     setWindowTitle(QStringLiteral("Edition de données"));
     setWindowFlags((windowFlags() | Qt::MSWindowsFixedSizeDialogHint) &
                    ~Qt::WindowContextHelpButtonHint);
+    // The controls' texts fit the dialog's 257 pixels in a font of 7.5 points.
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    setFont(small);
 
     CheckBox1SansCadre = checkBox(this, "CheckBox1SansCadre",
                                   QStringLiteral("Sans encadrement nom du joueur"), true);
@@ -68,6 +74,7 @@ TDlgImprimeTableauSquelette::TDlgImprimeTableauSquelette(int dimension, QWidget*
         QStringLiteral("Dans le cas d'édition de tableaux sur plusieurs feuille, supprime le "
                        "titre à partir de la feuille 2"));
     auto* cut = new QVBoxLayout(GroupBox1Decoupage);
+    cut->setContentsMargins(6, 4, 6, 4);
     cut->addWidget(ComboBox1TabMaxiFeuille);
     cut->addWidget(CheckBox1Titre);
 
@@ -89,6 +96,8 @@ TDlgImprimeTableauSquelette::TDlgImprimeTableauSquelette(int dimension, QWidget*
     radios->addWidget(edition);
     radios->addWidget(paper);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(3, 6, 3, 6);
+    layout->setSpacing(4);
     layout->addWidget(CheckBox1SansCadre);
     layout->addWidget(CheckBox1AvecBranchesVides);
     layout->addWidget(CheckBox1AvecBranchesFinTab);

@@ -14,6 +14,7 @@
 #include "core/SimulationFile.h"
 #include "core/StaircaseState.h"
 #include "page/FontSubstitutions.h"
+#include "reports/TDlgImprimeTableauSquelette.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,5 +78,7 @@ int main(int argc, char* argv[]) {
     main.hide();
     ok = takeStaircaseShots(output, save) && ok;
     ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
+    TDlgImprimeTableauSquelette printOptions(128);
+    ok = save(printOptions, output.filePath(QStringLiteral("print-options.png"))) && ok;
     return ok ? 0 : 1;
 }
