@@ -23,7 +23,9 @@ ReportRenderer::Pages pagesOf(const DrawPrintFlow::Sheets& sheets) {
 
 void show(const ReportRenderer::Pages& pages, bool print, Prompter& prompter, QWidget* parent) {
     if (print) {
-        ReportPreview::Print(pages, QString());
+        if (!ReportPreview::Print(pages, QString())) {
+            prompter.warning(ReportPreview::NoPrinterMessage());
+        }
     } else {
         ReportPreview::Preview(pages, QString(), prompter, parent);
     }

@@ -27,10 +27,14 @@ void ReportPreview::PrintOn(const ReportRenderer::Pages& pages, QPrinter& printe
     ReportRenderer::Paint(pages, printer, QDateTime::currentDateTime());
 }
 
-void ReportPreview::Print(const ReportRenderer::Pages& pages, const QString& title) {
+bool ReportPreview::Print(const ReportRenderer::Pages& pages, const QString& title) {
     QPrinter printer(QPrinter::HighResolution);
+    if (!printer.isValid()) {
+        return false;
+    }
     prepare(printer, pages, title);
     PrintOn(pages, printer);
+    return true;
 }
 
 void ReportPreview::Preview(const ReportRenderer::Pages& pages, const QString& title,

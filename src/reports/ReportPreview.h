@@ -13,8 +13,12 @@ public:
     // The modal preview; `title` names the print job.
     static void Preview(const ReportRenderer::Pages& pages, const QString& title,
                         Prompter& prompter, QWidget* parent);
-    // Prints on the default printer.
-    static void Print(const ReportRenderer::Pages& pages, const QString& title);
+    // Prints on the default printer; false, with nothing printed, when there is none.
+    static bool Print(const ReportRenderer::Pages& pages, const QString& title);
+    static QString NoPrinterMessage() {
+        return QStringLiteral("Aucune imprimante n'est disponible : rien n'a été imprimé. La "
+                              "prévisualisation permet d'exporter le tableau en PDF.");
+    }
     // Prints on a printer set up by the caller (a PDF printer, for instance).
     static void PrintOn(const ReportRenderer::Pages& pages, QPrinter& printer);
 
