@@ -1,8 +1,12 @@
 #include "AppWindowFactory.h"
 
 #include "bracket/TTableauPrevisualise.h"
+#include "core/HostInterface.h"
 #include "core/SimulationInput.h"
+#include "drawtable/DrawExchange.h"
+#include "reports/PrintWindows.h"
 #include "staircase/TAfficheEscalierTabEchelonne.h"
+#include "widgets/DrawPrintRequest.h"
 #include "wizards/TOrvanelDepartLigne.h"
 #include "wizards/TOrvanelEchelon.h"
 
@@ -30,6 +34,7 @@ void AppWindowFactory::showManualEntry(QWidget* parent) {
 bool AppWindowFactory::showLineStartBracket(const LineStartFigures& figures, bool acceptEnabled,
                                             QWidget* parent) {
     TTableauPrevisualise view(host_, state_, prompter_, cursor_, parent);
+    view.setWindowFactory(this);
     view.OpenLineStart(figures, acceptEnabled);
     return view.ShowModal();
 }
@@ -37,5 +42,35 @@ bool AppWindowFactory::showLineStartBracket(const LineStartFigures& figures, boo
 bool AppWindowFactory::showStaggeredBracket(int currentSolution, bool acceptEnabled,
                                             QWidget* parent) {
     return TTableauPrevisualise::ShowStaggered(host_, state_, prompter_, cursor_, currentSolution,
-                                               acceptEnabled, parent);
+                                               acceptEnabled, parent, this);
+}
+
+void AppWindowFactory::printDraw(const DrawPrintRequest& request, QWidget* parent) {
+    const DrawExchange::View view{
+        request.lineStart ? DrawFile::Kind::LineStart : DrawFile::Kind::Staggered,
+        request.hideEmptyBranches,
+        request.seeds,
+        request.solutionNumber,
+        request.byes,
+        request.roundOnePlayers};
+    const DrawExchange::Result built =
+        DrawExchange::Build(host_.DataLocation, request.tableName, state_, view);
+    if (!built.draw) {
+        prompter_.warning(built.error);
+        return;
+    }
+    DrawPrintFlow::Inputs inputs;
+    inputs.draw = &*built.draw;
+    inputs.state = &state_;
+    inputs.solutionNumber = request.solutionNumber;
+    inputs.lineStart = {request.byes, request.roundOnePlayers, request.seeds, request.infoLines};
+    inputs.versionLabelText = host_.VersionLabelText;
+    inputs.settings = TQR1TableauEscalier::ReadPrintSettings(host_.InstallDirectory);
+    inputs.fonts = TQR1TableauEscalier::ReadFonts(host_.InstallDirectory);
+    PrintWindows::PrintDraw(inputs, prompter_, cursor_, parent);
+}
+
+void AppWindowFactory::printStaircase(int currentSolution, QWidget* parent) {
+    PrintWindows::PrintStaircase(state_, {host_.VersionLabelText, QString()}, currentSolution,
+                                 prompter_, parent);
 }

@@ -25,6 +25,8 @@ public:
     bool showLineStartBracket(const LineStartFigures& figures, bool acceptEnabled,
                               QWidget* parent) override;
     bool showStaggeredBracket(int currentSolution, bool acceptEnabled, QWidget* parent) override;
+    void printDraw(const DrawPrintRequest& request, QWidget* parent) override;
+    void printStaircase(int currentSolution, QWidget* parent) override;
 
 private:
     const HostInterface& host_;

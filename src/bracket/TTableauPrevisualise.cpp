@@ -11,7 +11,9 @@
 #include "core/Prompter.h"
 #include "core/StaircaseState.h"
 #include "page/PageView.h"
+#include "widgets/DrawPrintRequest.h"
 #include "widgets/ToolPictures.h"
+#include "widgets/WindowFactory.h"
 
 #include <QAction>
 #include <QMenu>
@@ -247,12 +249,46 @@ bool TTableauPrevisualise::ShowModal() {
 
 bool TTableauPrevisualise::ShowStaggered(const HostInterface& host, StaircaseState& state,
                                          Prompter& prompter, BusyCursor& cursor,
-                                         int currentSolution, bool acceptEnabled, QWidget* parent) {
+                                         int currentSolution, bool acceptEnabled, QWidget* parent,
+                                         WindowFactory* windows) {
     TTableauPrevisualise view(host, state, prompter, cursor, parent);
+    view.setWindowFactory(windows);
     view.OpenStaggered(
         StaggeredOpening::Prepare(state, host.DataLocation, prompter, currentSolution),
         acceptEnabled);
     return view.ShowModal();
+}
+
+void TTableauPrevisualise::setWindowFactory(WindowFactory* windows) {
+    windows_ = windows;
+    auto* menuItem = findChild<QAction*>(QStringLiteral("Imprimerletableau1"));
+    for (QAction* command : {SpeedButtonPrint, menuItem}) {
+        if (command) {
+            command->setEnabled(windows_ != nullptr);
+            disconnect(command, &QAction::triggered, this, &TTableauPrevisualise::print);
+            connect(command, &QAction::triggered, this, &TTableauPrevisualise::print);
+        }
+    }
+}
+
+// "Imprimer le tableau": what the view shows beside the shared state goes to the print.
+void TTableauPrevisualise::print() {
+    if (!windows_) {
+        return;
+    }
+    const BracketSettings& settings = logic_.settings();
+    DrawPrintRequest request;
+    request.lineStart = settings.Kind == BracketSettings::DrawKind::LineStart;
+    request.tableName = logic_.tableName();
+    request.hideEmptyBranches = settings.HideEmptyBranches;
+    request.seeds = settings.SeedCount;
+    request.solutionNumber = settings.SolutionNumber;
+    request.byes = logic_.lineStartFigures().Byes;
+    request.roundOnePlayers = logic_.lineStartFigures().NonByes;
+    if (logic_.notes().shown()) {
+        request.infoLines = logic_.notes().text().split(QLatin1Char('\n'));
+    }
+    windows_->printDraw(request, this);
 }
 
 void TTableauPrevisualise::showEvent(QShowEvent* event) {

@@ -16,6 +16,7 @@ class QMenu;
 class QToolBar;
 class StaircaseState;
 class TDlgMetInformations;
+class WindowFactory;
 
 // The bracket view: the page of the bracket and its information panel under a tool bar,
 // opened modally and maximised by the line-start wizard and by the staircase view. It
@@ -43,18 +44,21 @@ public:
     // user accepted the draw (the caller then runs its own acceptance).
     static bool ShowStaggered(const HostInterface& host, StaircaseState& state, Prompter& prompter,
                               BusyCursor& cursor, int currentSolution, bool acceptEnabled,
-                              QWidget* parent = nullptr);
+                              QWidget* parent = nullptr, WindowFactory* windows = nullptr);
 
     TableauPrevisualise& logic() { return logic_; }
     Page& page() { return page_; }
     PageView* pageView() const { return ScrollBox1Page; }
     TDlgMetInformations* seedDialog() const { return DlgMetInformations; }
+    // The windows the view opens in other folders: with them, its print commands work.
+    void setWindowFactory(WindowFactory* windows);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void print();
     void createToolBar();
     void createMenu();
     QAction* addTool(const QIcon& icon, const char* name, const QString& hint);
@@ -67,6 +71,7 @@ private:
     Page page_;
     TableauPrevisualise logic_;
     Prompter& prompter_;
+    WindowFactory* windows_ = nullptr;
     QToolBar* ToolBar1 = nullptr;
     PageView* ScrollBox1Page = nullptr;
     QMenu* PopupMenu1 = nullptr;

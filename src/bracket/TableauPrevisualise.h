@@ -49,6 +49,8 @@ public:
     BracketEditor& editor() { return *editor_; }
     const FontSettings& fonts() const { return fonts_; }
     const NotesBox& notes() const { return notes_; }
+    // The byes and the players of round 1 of the line-start draw shown.
+    const LineStartFigures& lineStartFigures() const { return lineStart_; }
     QString tableName() const;
 
     // Opens the table of the draw kind again and takes the geometry from its lines.

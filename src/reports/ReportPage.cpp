@@ -4,6 +4,8 @@
 #include "page/LabelMetrics.h"
 #include "page/Page.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 namespace {
@@ -200,6 +202,17 @@ void ReportPage::fill(Page& page, const QDateTime& now) const {
         item.top += origin.y();
         if (element.dateTime) {
             item.text += DateTimeText(now);
+        }
+        // A word-wrapped label grows downwards on paper until every line of it shows: a
+        // page label too long for its width keeps its page number.
+        if (item.kind == PageItem::Kind::Label && item.wordWrap) {
+            const QFontMetrics metrics(LabelMetrics::font(item.font));
+            item.height = std::max(
+                item.height,
+                metrics
+                    .boundingRect(QRect(0, 0, item.width, 100000),
+                                  static_cast<int>(item.alignment) | Qt::TextWordWrap, item.text)
+                    .height());
         }
         page.add(std::move(item));
     }

@@ -61,6 +61,9 @@ void ReportRenderer::Paint(const Pages& pages, QPagedPaintDevice& device, const 
 }
 
 QString ReportRenderer::WritePdf(const Pages& pages, const QString& path, const QDateTime& now) {
+    if (pages.isEmpty()) {
+        return QStringLiteral("Il n'y a rien à imprimer : aucune page.");
+    }
     const QFileInfo file(path);
     if (!QDir().mkpath(file.absolutePath())) {
         return folderError(file.absolutePath());
@@ -82,15 +85,16 @@ QString ReportRenderer::WritePdf(const Pages& pages, const QString& path, const 
     return out.commit() ? QString() : writeError(path);
 }
 
-QString ReportRenderer::PageFileName(int number, int count, const QString& suffix) {
+QString ReportRenderer::PageFileName(int number, int count, const QString& suffix,
+                                     const QString& base) {
     const int width = static_cast<int>(QString::number(std::max(count, 1)).size());
-    return QStringLiteral("page-%1.%2")
-        .arg(number, std::max(width, 2), 10, QLatin1Char('0'))
-        .arg(suffix);
+    return base + QStringLiteral("-%1.%2")
+                      .arg(number, std::max(width, 2), 10, QLatin1Char('0'))
+                      .arg(suffix);
 }
 
 QString ReportRenderer::WritePng(const Pages& pages, const QString& directory, int dpi,
-                                 const QDateTime& now, QStringList* written) {
+                                 const QDateTime& now, QStringList* written, const QString& base) {
     if (!QDir().mkpath(directory)) {
         return folderError(directory);
     }
@@ -111,7 +115,7 @@ QString ReportRenderer::WritePng(const Pages& pages, const QString& directory, i
             paintReport(report, painter, scale, now);
         }
         const QString path =
-            QDir(directory).filePath(PageFileName(at + 1, count, QStringLiteral("png")));
+            QDir(directory).filePath(PageFileName(at + 1, count, QStringLiteral("png"), base));
         QSaveFile out(path);
         if (!out.open(QIODevice::WriteOnly) || !image.save(&out, "PNG") || !out.commit()) {
             return writeError(path);
@@ -124,7 +128,7 @@ QString ReportRenderer::WritePng(const Pages& pages, const QString& directory, i
 }
 
 QString ReportRenderer::WriteSvg(const Pages& pages, const QString& directory, const QDateTime& now,
-                                 QStringList* written) {
+                                 QStringList* written, const QString& base) {
     if (!QDir().mkpath(directory)) {
         return folderError(directory);
     }
@@ -132,7 +136,7 @@ QString ReportRenderer::WriteSvg(const Pages& pages, const QString& directory, c
     for (int at = 0; at < count; ++at) {
         const ReportPage& report = *pages[at];
         const QString path =
-            QDir(directory).filePath(PageFileName(at + 1, count, QStringLiteral("svg")));
+            QDir(directory).filePath(PageFileName(at + 1, count, QStringLiteral("svg"), base));
         QSaveFile out(path);
         if (!out.open(QIODevice::WriteOnly)) {
             return writeError(path);
@@ -155,4 +159,27 @@ QString ReportRenderer::WriteSvg(const Pages& pages, const QString& directory, c
         }
     }
     return QString();
+}
+
+QString ReportRenderer::Export(const Pages& pages, const QString& path, const QDateTime& now,
+                               QStringList* written) {
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().toLower();
+    if (suffix == QStringLiteral("pdf")) {
+        const QString error = WritePdf(pages, path, now);
+        if (error.isEmpty() && written) {
+            written->append(path);
+        }
+        return error;
+    }
+    if (suffix == QStringLiteral("png")) {
+        return WritePng(pages, file.absolutePath(), 150, now, written, file.completeBaseName());
+    }
+    if (suffix == QStringLiteral("svg")) {
+        return WriteSvg(pages, file.absolutePath(), now, written, file.completeBaseName());
+    }
+    return QStringLiteral(
+               "Le fichier \"%1\" n'est ni un PDF, ni une image PNG, ni un dessin SVG : "
+               "choisissez un nom qui finit par .pdf, .png ou .svg.")
+        .arg(file.fileName());
 }

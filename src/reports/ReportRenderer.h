@@ -22,11 +22,23 @@ public:
     // Each returns an empty text on success, else why it failed, in French. `written`
     // receives the paths of the files made.
     static QString WritePdf(const Pages& pages, const QString& path, const QDateTime& now);
+    // The files of the pages are named base-01.png, base-02.png …
     static QString WritePng(const Pages& pages, const QString& directory, int dpi,
-                            const QDateTime& now, QStringList* written = nullptr);
+                            const QDateTime& now, QStringList* written = nullptr,
+                            const QString& base = QStringLiteral("page"));
     static QString WriteSvg(const Pages& pages, const QString& directory, const QDateTime& now,
-                            QStringList* written = nullptr);
+                            QStringList* written = nullptr,
+                            const QString& base = QStringLiteral("page"));
 
-    // The file of page `number` (from 1) of `count` in a folder: "page-01.png" …
-    static QString PageFileName(int number, int count, const QString& suffix);
+    // Writes the pages in the format the file's suffix names: FILE.pdf as one PDF,
+    // FILE.png and FILE.svg as FILE-01.png … beside it, one a page (PNG at 150 dpi).
+    static QString Export(const Pages& pages, const QString& path, const QDateTime& now,
+                          QStringList* written = nullptr);
+    static QString ExportFilter() {
+        return QStringLiteral("Document PDF (*.pdf);;Images PNG (*.png);;Dessins SVG (*.svg)");
+    }
+
+    // The file of page `number` (from 1) of `count`: "page-01.png" …
+    static QString PageFileName(int number, int count, const QString& suffix,
+                                const QString& base = QStringLiteral("page"));
 };

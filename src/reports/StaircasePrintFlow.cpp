@@ -17,6 +17,10 @@ QString StaircasePrintFlow::LeftOutMessage(int printed, int leftOut) {
 
 StaircasePrintFlow::Reports StaircasePrintFlow::PrintAll(const StaircaseState& state,
                                                          const TQR1EscalierTab::Texts& texts) {
+    // A direct staircase stores no solution: its solution 1 is printed.
+    if (state.StoredSolutions < 1) {
+        return PrintOne(state, texts, 1);
+    }
     Reports reports;
     reports.state = std::make_unique<StaircaseState>(state);
     int first = 1;

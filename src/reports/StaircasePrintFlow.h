@@ -26,6 +26,7 @@ public:
     static QString AllQuestion(int storedSolutions);
     static QString LeftOutMessage(int printed, int leftOut);
 
+    // Solution 1 alone when no solution is stored.
     static Reports PrintAll(const StaircaseState& state, const TQR1EscalierTab::Texts& texts);
     // One solution; solution 1 when no solution is stored.
     static Reports PrintOne(const StaircaseState& state, const TQR1EscalierTab::Texts& texts,

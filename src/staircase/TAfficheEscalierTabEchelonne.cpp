@@ -148,8 +148,8 @@ void TAfficheEscalierTabEchelonne::createSpeedBar() {
         white.setColor(QPalette::Window, QColor(255, 255, 255));
         separator->setPalette(white);
     }
-    // The view does not print the staircase: the button stays disabled.
-    SpeedButtonPrint->setEnabled(false);
+    connect(SpeedButtonPrint, &QToolButton::clicked, this,
+            [this] { windows_.printStaircase(logic_.CurrentSolution, this); });
 
     connect(SpeedButtonProgPrecedente, &QToolButton::clicked, this,
             [this] { navigate(&StaircaseViewLogic::Previous); });
@@ -178,8 +178,8 @@ void TAfficheEscalierTabEchelonne::createMenu() {
     QAction* bracket = add("Visualiserletableau1", QStringLiteral("Visualiser le tableau"));
     PopupMenu1->addSeparator();
     QAction* manual = add("Saisirunescalier1", QStringLiteral("Saisir un escalier"));
-    // The program prints no staircase.
-    print->setEnabled(false);
+    connect(print, &QAction::triggered, this,
+            [this] { windows_.printStaircase(logic_.CurrentSolution, this); });
     connect(manual, &QAction::triggered, this,
             &TAfficheEscalierTabEchelonne::Saisirunescalier1Click);
 

@@ -22,7 +22,7 @@ class WindowFactory;
 // SolutionAcceptance. "Squelette du tableau" builds the solution's skeleton and opens the
 // bracket view on it. "Saisir un escalier" turns the page into the entry of a staircase
 // by hand (StaircaseEntry), driven by the keys, the mouse and the labels' context menu.
-// Printing is not offered: its button and menu item stay disabled.
+// Printing ("Imprimer l'escalier") goes through the window factory.
 class TAfficheEscalierTabEchelonne : public QDialog {
     Q_OBJECT
 

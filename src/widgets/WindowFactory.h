@@ -1,6 +1,7 @@
 #pragma once
 
 class QWidget;
+struct DrawPrintRequest;
 struct LineStartFigures;
 
 // The windows a window opens in another folder. The program's window factory (app/)
@@ -26,4 +27,10 @@ public:
     // The bracket view of the staircase view's solution `currentSolution`, its skeleton
     // built into "Tmpaaaa.db"; true when it closed with "Accepter".
     virtual bool showStaggeredBracket(int currentSolution, bool acceptEnabled, QWidget* parent) = 0;
+
+    // The bracket view's "Imprimer le tableau": the print options, then the sheets
+    // previewed or printed.
+    virtual void printDraw(const DrawPrintRequest& request, QWidget* parent) = 0;
+    // The staircase view's "Imprimer l'escalier", from its current solution.
+    virtual void printStaircase(int currentSolution, QWidget* parent) = 0;
 };

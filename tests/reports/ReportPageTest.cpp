@@ -55,6 +55,20 @@ TEST_F(ReportPageTest, PaintsLinesAcrossTheMiddleAndDatesWhenPrinted) {
     EXPECT_EQ(page_.element(QStringLiteral("date"))->item.text, QStringLiteral("Le "));
 }
 
+TEST_F(ReportPageTest, WrappedLabelsShowAllTheirLinesOnPaper) {
+    PageItem label = PageItem::TextAt(QStringLiteral("w"), 0, 80,
+                                      QStringLiteral("(Fin du tableau de 1024 entrées) Page 17"),
+                                      PageFont{QStringLiteral("Arial"), 10, true, true, false});
+    label.wordWrap = true;
+    label.width = 198;
+    label.height = 16;
+    page_.addBandAligned(QStringLiteral("T"), label, Qt::AlignRight);
+    Page paper;
+    page_.fill(paper, QDateTime::currentDateTime());
+    EXPECT_EQ(page_.element(QStringLiteral("w"))->item.height, 16);
+    EXPECT_GT(paper.items().front()->height, 16);
+}
+
 TEST_F(ReportPageTest, BandAlignedLabelsFollowTheirText) {
     PageFont font;
     page_.addBandAligned(QStringLiteral("T"),

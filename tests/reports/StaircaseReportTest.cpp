@@ -273,6 +273,11 @@ TEST_F(StaircaseReportTest, TellsHowManySolutionsTheFiftyPagesLeaveOut) {
     EXPECT_TRUE(StaircasePrintFlow::LeftOutMessage(100, 20).contains(QStringLiteral("100")));
     EXPECT_TRUE(StaircasePrintFlow::LeftOutMessage(100, 20).contains(QStringLiteral("20")));
 
+    // A direct staircase stores no solution: its solution 1 is printed.
+    state_.StoredSolutions = 0;
+    EXPECT_EQ(StaircasePrintFlow::PrintAll(state_, texts_).pages.at(0)->solutions(), QList<int>{1});
+    state_.StoredSolutions = 120;
+
     // "No": the current solution alone.
     prompter.queueAnswer(false);
     const StaircasePrintFlow::Reports one = StaircasePrintFlow::Print(state_, texts_, 7, prompter);

@@ -16,6 +16,7 @@
 #include "core/SimulationFile.h"
 #include "core/StaircaseState.h"
 #include "page/FontSubstitutions.h"
+#include "reports/TDlgImprimeTableauSquelette.h"
 
 #include <QApplication>
 #include <QDir>
@@ -82,5 +83,7 @@ int main(int argc, char* argv[]) {
     ok = takeBracketShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     ok = takeRulesShots(output, QStringLiteral(ORVANEL_SOURCE_DATA_DIR), save) && ok;
     ok = takeUpdateShots(output, save) && ok;
+    TDlgImprimeTableauSquelette printOptions(128);
+    ok = save(printOptions, output.filePath(QStringLiteral("print-options.png"))) && ok;
     return ok ? 0 : 1;
 }
