@@ -262,9 +262,10 @@ TEST_F(DownloadUpdateTest, ASilentServerTimesOutAndASlowSteadyOneCompletes) {
     }
     server_.setSilent(false);
     prompter_.clear();
-    // Eight gaps of 150 ms: more than the time-out in all, less than it each.
+    // Fifteen gaps of 100 ms: more than the time-out in all, much less than it each.
+    quick.timeout = 1000;
     publish(signedInfo("VERSION 1.05", Script()), serverDate_,
-            LocalHttpServer::File::Slow(Script(), 150, Script().size() / 8 + 1));
+            LocalHttpServer::File::Slow(Script(), 100, Script().size() / 15 + 1));
     MajInternet window(quick, prompter_, BusyCursor::none(), launcher_);
     QStringList titles;
     QObject::connect(&window, &MajInternet::changed, &window, [&] { titles << window.title(); });
