@@ -313,3 +313,29 @@ TEST_F(DownloadUpdateTest, AWrongServerAddressIsToldAndNothingIsSent) {
                                          "https://serveur[:port].")});
     EXPECT_TRUE(server_.requests().isEmpty());
 }
+
+TEST_F(DownloadUpdateTest, FilesThatCannotBeWrittenAreToldAsSuch) {
+    publish(signedInfo("VERSION 1.05", Script()), serverDate_,
+            LocalHttpServer::File::Plain(Script()));
+    // A file where the download folder and the settings folder would go.
+    QFile blocker(QDir(install_).filePath(QStringLiteral("Telecharge")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    window().DownloadUpdate();
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{QStringLiteral("Le dossier \"%1\" ne peut pas être créé.")
+                              .arg(QDir::toNativeSeparators(blocker.fileName()))});
+    EXPECT_TRUE(launcher_.started.isEmpty());
+
+    QFile::remove(blocker.fileName());
+    QFile config(QFileInfo(settingsPath_).absolutePath());
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.close();
+    window_.reset();
+    prompter_.clear();
+    window().DownloadUpdate();
+    ASSERT_EQ(prompter_.texts().size(), 1);
+    EXPECT_TRUE(prompter_.texts().first().startsWith(
+        QStringLiteral("Les réglages de mise à jour ne peuvent pas être enregistrés : ")));
+    EXPECT_EQ(launcher_.started.size(), 1);
+}
