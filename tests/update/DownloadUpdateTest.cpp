@@ -8,6 +8,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <sodium.h>
@@ -337,5 +343,52 @@ TEST_F(DownloadUpdateTest, FilesThatCannotBeWrittenAreToldAsSuch) {
     ASSERT_EQ(prompter_.texts().size(), 1);
     EXPECT_TRUE(prompter_.texts().first().startsWith(
         QStringLiteral("Les réglages de mise à jour ne peuvent pas être enregistrés : ")));
+    EXPECT_EQ(launcher_.started.size(), 1);
+}
+
+TEST_F(DownloadUpdateTest, AnHttpsServerServesTheUpdateToo) {
+    if (!QSslSocket::supportsSsl() ||
+        QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty()) {
+        GTEST_SKIP() << "no TLS here";
+    }
+    const QString key = dir_.filePath(QStringLiteral("serveur.key"));
+    const QString certificate = dir_.filePath(QStringLiteral("serveur.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                   QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                   QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate,
+                   QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=IP:127.0.0.1")});
+    ASSERT_TRUE(openssl.waitForFinished(30000) && openssl.exitCode() == 0)
+        << openssl.readAllStandardError().toStdString();
+    QFile keyFile(key);
+    QFile certificateFile(certificate);
+    ASSERT_TRUE(keyFile.open(QIODevice::ReadOnly) && certificateFile.open(QIODevice::ReadOnly));
+    const QSslCertificate trusted(certificateFile.readAll());
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(trusted);
+    tls.setPrivateKey(QSslKey(keyFile.readAll(), QSsl::Ec));
+    // The client trusts the test's certificate for this test only.
+    const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration client = saved;
+    client.addCaCertificate(trusted);
+    QSslConfiguration::setDefaultConfiguration(client);
+
+    LocalHttpServer secure(tls);
+    secure.serve(Info(),
+                 LocalHttpServer::File::Plain(signedInfo("VERSION 1.05", Script()), serverDate_));
+    secure.serve(Updater(), LocalHttpServer::File::Plain(Script(), serverDate_));
+    MajInternet::Options https = options();
+    https.server = secure.url().toString();
+    MajInternet window(https, prompter_, BusyCursor::none(), launcher_);
+    window.DownloadUpdate();
+    QSslConfiguration::setDefaultConfiguration(saved);
+
+    EXPECT_TRUE(https.server.startsWith(QStringLiteral("https://")));
+    EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join(u'|').toStdString();
+    EXPECT_EQ(secure.requests().size(), 3);
     EXPECT_EQ(launcher_.started.size(), 1);
 }
