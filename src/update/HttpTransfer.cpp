@@ -122,6 +122,8 @@ HttpTransfer::Result HttpTransfer::run(QNetworkReply* reply, QIODevice* target) 
     if (answered) {
         emit connectedChanged(false);
     }
+    // The handlers above refer to this call's locals: none may run once it returns.
+    disconnect(reply, nullptr, this, nullptr);
     reply_ = nullptr;
     reply->deleteLater();
     return result;

@@ -4,6 +4,7 @@
 
 #include "core/BusyCursor.h"
 #include "core/ScriptedPrompter.h"
+#include "update/TDlgParametreProxy.h"
 #include "update/TForm1MAJInternet.h"
 #include "update/UpdateLauncher.h"
 
@@ -63,6 +64,8 @@ bool takeUpdateShots(const QDir& output, const SaveWindow& save) {
     TForm1MAJInternet window(options, prompter, BusyCursor::none(), launcher);
     window.show();
     window.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
-    return window.logic().launched().has_value() &&
-           save(window, output.filePath(QStringLiteral("update-window.png")));
+    const bool shown = window.logic().launched().has_value() &&
+                       save(window, output.filePath(QStringLiteral("update-window.png")));
+    TDlgParametreProxy proxy({QStringLiteral("192.168.1.10"), QStringLiteral("8080")}, prompter);
+    return save(proxy, output.filePath(QStringLiteral("proxy-dialog.png"))) && shown;
 }

@@ -8,6 +8,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <sodium.h>
@@ -262,9 +268,10 @@ TEST_F(DownloadUpdateTest, ASilentServerTimesOutAndASlowSteadyOneCompletes) {
     }
     server_.setSilent(false);
     prompter_.clear();
-    // Eight gaps of 150 ms: more than the time-out in all, less than it each.
+    // Fifteen gaps of 100 ms: more than the time-out in all, much less than it each.
+    quick.timeout = 1000;
     publish(signedInfo("VERSION 1.05", Script()), serverDate_,
-            LocalHttpServer::File::Slow(Script(), 150, Script().size() / 8 + 1));
+            LocalHttpServer::File::Slow(Script(), 100, Script().size() / 15 + 1));
     MajInternet window(quick, prompter_, BusyCursor::none(), launcher_);
     QStringList titles;
     QObject::connect(&window, &MajInternet::changed, &window, [&] { titles << window.title(); });
@@ -311,4 +318,77 @@ TEST_F(DownloadUpdateTest, AWrongServerAddressIsToldAndNothingIsSent) {
                                          "s'écrit http://serveur[:port] ou "
                                          "https://serveur[:port].")});
     EXPECT_TRUE(server_.requests().isEmpty());
+}
+
+TEST_F(DownloadUpdateTest, FilesThatCannotBeWrittenAreToldAsSuch) {
+    publish(signedInfo("VERSION 1.05", Script()), serverDate_,
+            LocalHttpServer::File::Plain(Script()));
+    // A file where the download folder and the settings folder would go.
+    QFile blocker(QDir(install_).filePath(QStringLiteral("Telecharge")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    window().DownloadUpdate();
+    EXPECT_EQ(prompter_.texts(),
+              QStringList{QStringLiteral("Le dossier \"%1\" ne peut pas être créé.")
+                              .arg(QDir::toNativeSeparators(blocker.fileName()))});
+    EXPECT_TRUE(launcher_.started.isEmpty());
+
+    QFile::remove(blocker.fileName());
+    QFile config(QFileInfo(settingsPath_).absolutePath());
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.close();
+    window_.reset();
+    prompter_.clear();
+    window().DownloadUpdate();
+    ASSERT_EQ(prompter_.texts().size(), 1);
+    EXPECT_TRUE(prompter_.texts().first().startsWith(
+        QStringLiteral("Les réglages de mise à jour ne peuvent pas être enregistrés : ")));
+    EXPECT_EQ(launcher_.started.size(), 1);
+}
+
+TEST_F(DownloadUpdateTest, AnHttpsServerServesTheUpdateToo) {
+    if (!QSslSocket::supportsSsl() ||
+        QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty()) {
+        GTEST_SKIP() << "no TLS here";
+    }
+    const QString key = dir_.filePath(QStringLiteral("serveur.key"));
+    const QString certificate = dir_.filePath(QStringLiteral("serveur.pem"));
+    QProcess openssl;
+    openssl.start(QStringLiteral("openssl"),
+                  {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                   QStringLiteral("ec"), QStringLiteral("-pkeyopt"),
+                   QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+                   QStringLiteral("-keyout"), key, QStringLiteral("-out"), certificate,
+                   QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+                   QStringLiteral("/CN=127.0.0.1"), QStringLiteral("-addext"),
+                   QStringLiteral("subjectAltName=IP:127.0.0.1")});
+    ASSERT_TRUE(openssl.waitForFinished(30000) && openssl.exitCode() == 0)
+        << openssl.readAllStandardError().toStdString();
+    QFile keyFile(key);
+    QFile certificateFile(certificate);
+    ASSERT_TRUE(keyFile.open(QIODevice::ReadOnly) && certificateFile.open(QIODevice::ReadOnly));
+    const QSslCertificate trusted(certificateFile.readAll());
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(trusted);
+    tls.setPrivateKey(QSslKey(keyFile.readAll(), QSsl::Ec));
+    // The client trusts the test's certificate for this test only.
+    const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration client = saved;
+    client.addCaCertificate(trusted);
+    QSslConfiguration::setDefaultConfiguration(client);
+
+    LocalHttpServer secure(tls);
+    secure.serve(Info(),
+                 LocalHttpServer::File::Plain(signedInfo("VERSION 1.05", Script()), serverDate_));
+    secure.serve(Updater(), LocalHttpServer::File::Plain(Script(), serverDate_));
+    MajInternet::Options https = options();
+    https.server = secure.url().toString();
+    MajInternet window(https, prompter_, BusyCursor::none(), launcher_);
+    window.DownloadUpdate();
+    QSslConfiguration::setDefaultConfiguration(saved);
+
+    EXPECT_TRUE(https.server.startsWith(QStringLiteral("https://")));
+    EXPECT_TRUE(prompter_.texts().isEmpty()) << prompter_.texts().join(u'|').toStdString();
+    EXPECT_EQ(secure.requests().size(), 3);
+    EXPECT_EQ(launcher_.started.size(), 1);
 }

@@ -1,6 +1,7 @@
 #include "LocalHttpServer.h"
 
 #include <QLocale>
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -14,10 +15,24 @@ QByteArray httpDate(const QDateTime& date) {
 
 }  // namespace
 
-LocalHttpServer::LocalHttpServer(QObject* parent) : QObject(parent) {
-    server_.listen(QHostAddress::LocalHost);
-    connect(&server_, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = server_.nextPendingConnection()) {
+LocalHttpServer::LocalHttpServer(QObject* parent)
+    : QObject(parent), server_(std::make_unique<QTcpServer>()) {
+    listen();
+}
+
+LocalHttpServer::LocalHttpServer(const QSslConfiguration& tls, QObject* parent)
+    : QObject(parent), tls_(true) {
+    auto secure = std::make_unique<QSslServer>();
+    secure->setSslConfiguration(tls);
+    server_ = std::move(secure);
+    listen();
+}
+
+// A TLS connection is pending once its handshake is over, so both wait for that signal.
+void LocalHttpServer::listen() {
+    server_->listen(QHostAddress::LocalHost);
+    connect(server_.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+        while (QTcpSocket* socket = server_->nextPendingConnection()) {
             socket->setParent(this);
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -28,7 +43,9 @@ LocalHttpServer::LocalHttpServer(QObject* parent) : QObject(parent) {
 LocalHttpServer::~LocalHttpServer() = default;
 
 QUrl LocalHttpServer::url() const {
-    return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(server_.serverPort()));
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2")
+                    .arg(tls_ ? QStringLiteral("https") : QStringLiteral("http"))
+                    .arg(server_->serverPort()));
 }
 
 QStringList LocalHttpServer::requestLines() const {

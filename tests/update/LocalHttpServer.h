@@ -5,14 +5,17 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSslConfiguration>
 #include <QString>
 #include <QStringList>
 #include <QTcpServer>
 #include <QUrl>
 
+#include <memory>
+
 class QTcpSocket;
 
-// A small HTTP/1.1 server on 127.0.0.1, in the test's own thread: it serves files by
+// A small HTTP/1.1 (or HTTPS) server on 127.0.0.1, in the test's own thread: it serves files by
 // path, records every request it receives, and can misbehave on purpose (announce more
 // bytes than it sends, trickle its data, or never answer). A request for an absolute
 // URL, as a client sends it to a proxy, is served by the URL's path, so the same server
@@ -54,6 +57,8 @@ public:
     };
 
     explicit LocalHttpServer(QObject* parent = nullptr);
+    // The same server over TLS, with the configuration's certificate and key.
+    explicit LocalHttpServer(const QSslConfiguration& tls, QObject* parent = nullptr);
     ~LocalHttpServer() override;
 
     QUrl url() const;
@@ -69,7 +74,10 @@ private:
     void answer(QTcpSocket* socket, const Request& request);
     void trickle(QTcpSocket* socket, QByteArray rest, const File& file);
 
-    QTcpServer server_;
+    void listen();
+
+    std::unique_ptr<QTcpServer> server_;
+    bool tls_ = false;
     QHash<QString, File> files_;
     QHash<QTcpSocket*, QByteArray> pending_;
     QList<Request> requests_;

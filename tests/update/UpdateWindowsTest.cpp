@@ -99,3 +99,20 @@ TEST_F(UpdateWindowTest, TheProxyDialogStaysOpenOnAWrongForm) {
     FindControl<QPushButton>(dialog, "CancelBtn")->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
+
+TEST_F(UpdateWindowTest, AnUpdateAcceptedAtStartUpShowsTheWindowAndEndsTheProgram) {
+    publish(signedInfo("VERSION 1.05", Script()), serverDate_,
+            LocalHttpServer::File::Plain(Script()));
+    prompter_.queueAnswer(true);
+    TForm1MAJInternet window(options(), prompter_, BusyCursor::none(), launcher_);
+    bool shownWhileDownloading = false;
+    QObject::connect(&window.logic(), &MajInternet::changed, &window, [&] {
+        shownWhileDownloading =
+            shownWhileDownloading || (window.isVisible() && window.logic().busy());
+    });
+    window.AutoCheck();
+    EXPECT_TRUE(shownWhileDownloading);
+    EXPECT_TRUE(window.quitRequested());
+    EXPECT_EQ(launcher_.started.size(), 1);
+    EXPECT_FALSE(window.isVisible());
+}
