@@ -75,6 +75,11 @@ IniFile IniFile::Parse(const QByteArray& bytes) {
     QList<QByteArray> lines =
         QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
     for (QByteArray& line : lines) {
+        // The reader drops a UTF-8 byte order mark only at the very start of the file,
+        // where the writer may well put a line that had one elsewhere.
+        if (line.startsWith("\xEF\xBB\xBF")) {
+            line.remove(0, 3);
+        }
         if (!isIniLine(line)) {
             line.clear();
         }

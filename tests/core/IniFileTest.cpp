@@ -78,15 +78,17 @@ TEST(IniFileTest, ASaveThatCannotCreateItsFolderSaysWhyInFrench) {
 
 // Damaged lines ("[NOM" without its bracket, a key without "=") once took the lines
 // after them into the next name, and each save of the file changed that name again; keys
-// under "[]" came back first once saved.
+// under "[]" came back first once saved, and a byte order mark inside the file stuck to a key.
 TEST(IniFileTest, DamagedLinesAreSkippedAndTheFileReadsBackTheSame) {
     const IniFile file = IniFile::Parse(
-        "[SCORE\r\nTaille=9\r\n[NUMJOUEUR]\r\nPolice[X]\r\nTaille=7\rStyle=1\n[]\r\nk=v\r\n");
+        "[SCORE\r\n\xEF\xBB\xBFTaille=9\r\n[NUMJOUEUR]\r\nPolice[X]\r\nTaille=7\rStyle=1\n[]\r\nk="
+        "v\r\n");
     const QList<IniFile::Section> sections = file.sections();
     ASSERT_EQ(sections.size(), 2);
     // The keys of no section, first as the file is written.
     EXPECT_EQ(sections[0].name, QString());
     EXPECT_EQ(sections[0].keys.size(), 2);
+    EXPECT_EQ(file.value(QString(), QStringLiteral("Taille")), QStringLiteral("9"));
     EXPECT_EQ(sections[1].name, QStringLiteral("NUMJOUEUR"));
     EXPECT_EQ(sections[1].keys,
               (QList<std::pair<QString, QString>>{{QStringLiteral("Taille"), QStringLiteral("7")},
