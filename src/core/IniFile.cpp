@@ -130,9 +130,11 @@ QList<IniFile::Section> IniFile::sections() const {
                 {decode(key.pItem), decode(data_->ini.GetValue(section.pItem, key.pItem, ""))});
         }
         // The keys of no section come first, where save() writes them, even when a line
-        // "[]" gave them later in the file.
+        // "[]" gave them later in the file; without keys there is nothing to list.
         if (entry.name.isEmpty()) {
-            result.prepend(entry);
+            if (!entry.keys.isEmpty()) {
+                result.prepend(entry);
+            }
         } else {
             result.append(entry);
         }

@@ -93,6 +93,7 @@ TEST(IniFileTest, DamagedLinesAreSkippedAndTheFileReadsBackTheSame) {
     EXPECT_EQ(sections[1].keys,
               (QList<std::pair<QString, QString>>{{QStringLiteral("Taille"), QStringLiteral("7")},
                                                   {QStringLiteral("Style"), QStringLiteral("1")}}));
+    EXPECT_TRUE(IniFile::Parse("[]\r\n").sections().isEmpty());
     const QList<IniFile::Section> again = IniFile::Parse(file.serialize().value()).sections();
     ASSERT_EQ(again.size(), sections.size());
     for (qsizetype at = 0; at < again.size(); ++at) {
