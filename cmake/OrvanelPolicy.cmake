@@ -21,3 +21,11 @@ target_compile_definitions(orvanel_policy INTERFACE
 configure_file(${PROJECT_SOURCE_DIR}/cmake/OrvanelConfig.h.in
     ${PROJECT_BINARY_DIR}/generated/OrvanelConfig.h)
 target_include_directories(orvanel_policy INTERFACE ${PROJECT_BINARY_DIR}/generated)
+
+# The fuzz build instruments every library for coverage and memory errors; the fuzz
+# targets add libFuzzer's main when they link.
+if(ORVANEL_FUZZ)
+    target_compile_options(orvanel_policy INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    target_link_options(orvanel_policy INTERFACE -fsanitize=address,undefined)
+endif()

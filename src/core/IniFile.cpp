@@ -35,6 +35,15 @@ QList<CSimpleIniA::Entry> inFileOrder(CSimpleIniA::TNamesDepend names) {
     return QList<CSimpleIniA::Entry>(names.begin(), names.end());
 }
 
+// Blank, a comment, a section with its closing bracket, or a key with its value.
+bool isIniLine(const QByteArray& line) {
+    const QByteArray text = line.trimmed();
+    if (text.isEmpty() || text.startsWith(';') || text.startsWith('#')) {
+        return true;
+    }
+    return text.startsWith('[') ? text.contains(']') : text.contains('=');
+}
+
 }  // namespace
 
 IniFile::IniFile() : data_(std::make_unique<Data>()) {}
@@ -59,14 +68,19 @@ IniFile IniFile::Load(const QString& path) {
 
 IniFile IniFile::Parse(const QByteArray& bytes) {
     IniFile file;
-    // A section line without its "]" is no section; the reader skips it but then takes
-    // the lines after it into the next section's name, which the writer turns into
-    // another name again. Such lines are dropped first, so a damaged file reads back the
-    // same once written.
+    // A line that is no section, key or comment (a section without its "]", a key
+    // without "="): the reader skips it but then takes the lines after it into the next
+    // name, which the writer turns into another name again. Such lines are dropped
+    // first, so a damaged file reads back the same once written.
     QList<QByteArray> lines =
         QByteArray(bytes).replace("\r\n", "\n").replace('\r', '\n').split('\n');
     for (QByteArray& line : lines) {
-        if (line.trimmed().startsWith('[') && !line.contains(']')) {
+        // The reader drops a UTF-8 byte order mark only at the very start of the file,
+        // where the writer may well put a line that had one elsewhere.
+        if (line.startsWith("\xEF\xBB\xBF")) {
+            line.remove(0, 3);
+        }
+        if (!isIniLine(line)) {
             line.clear();
         }
     }
@@ -115,7 +129,15 @@ QList<IniFile::Section> IniFile::sections() const {
             entry.keys.append(
                 {decode(key.pItem), decode(data_->ini.GetValue(section.pItem, key.pItem, ""))});
         }
-        result.append(entry);
+        // The keys of no section come first, where save() writes them, even when a line
+        // "[]" gave them later in the file; without keys there is nothing to list.
+        if (entry.name.isEmpty()) {
+            if (!entry.keys.isEmpty()) {
+                result.prepend(entry);
+            }
+        } else {
+            result.append(entry);
+        }
     }
     return result;
 }

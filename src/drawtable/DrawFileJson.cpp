@@ -130,7 +130,9 @@ DrawFile::Line readLine(const QJsonValue& value, int index, QString& error) {
         return line;
     }
     FieldReader field(value.toObject(), path, error);
-    if (!value.toObject().contains(QStringLiteral("line"))) {
+    // A null number is no number: it would load as a line 0, which no table holds.
+    if (value.toObject().value(QStringLiteral("line")).isUndefined() ||
+        value.toObject().value(QStringLiteral("line")).isNull()) {
         field.fail("line", QStringLiteral("manque : chaque ligne porte son numéro"));
     }
     line.line = field.integer("line", 1, IntMax);

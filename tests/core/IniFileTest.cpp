@@ -76,20 +76,28 @@ TEST(IniFileTest, ASaveThatCannotCreateItsFolderSaysWhyInFrench) {
     EXPECT_TRUE(error->contains(QStringLiteral("ne peut pas être créé"))) << error->toStdString();
 }
 
-// A damaged line "[NOM" once took the lines after it into the next section's name, and
-// each save of the file changed that name again.
-TEST(IniFileTest, ASectionLineWithoutItsBracketIsSkippedAndTheFileReadsBackTheSame) {
-    const IniFile file = IniFile::Parse("[SCORE\r\nTaille=9\r\n[NUMJOUEUR]\r\nTaille=7\rStyle=1\n");
-    // The key after the damaged line belongs to no section, as a key before any section.
+// Damaged lines ("[NOM" without its bracket, a key without "=") once took the lines
+// after them into the next name, and each save of the file changed that name again; keys
+// under "[]" came back first once saved, and a byte order mark inside the file stuck to a key.
+TEST(IniFileTest, DamagedLinesAreSkippedAndTheFileReadsBackTheSame) {
+    const IniFile file = IniFile::Parse(
+        "[SCORE\r\n\xEF\xBB\xBFTaille=9\r\n[NUMJOUEUR]\r\nPolice[X]\r\nTaille=7\rStyle=1\n[]\r\nk="
+        "v\r\n");
+    const QList<IniFile::Section> sections = file.sections();
+    ASSERT_EQ(sections.size(), 2);
+    // The keys of no section, first as the file is written.
+    EXPECT_EQ(sections[0].name, QString());
+    EXPECT_EQ(sections[0].keys.size(), 2);
     EXPECT_EQ(file.value(QString(), QStringLiteral("Taille")), QStringLiteral("9"));
-    ASSERT_EQ(file.sections().size(), 2);
-    EXPECT_EQ(file.sections().last().name, QStringLiteral("NUMJOUEUR"));
-    EXPECT_EQ(file.value(QStringLiteral("NUMJOUEUR"), QStringLiteral("Style")),
-              QStringLiteral("1"));
+    EXPECT_EQ(sections[1].name, QStringLiteral("NUMJOUEUR"));
+    EXPECT_EQ(sections[1].keys,
+              (QList<std::pair<QString, QString>>{{QStringLiteral("Taille"), QStringLiteral("7")},
+                                                  {QStringLiteral("Style"), QStringLiteral("1")}}));
+    EXPECT_TRUE(IniFile::Parse("[]\r\n").sections().isEmpty());
     const QList<IniFile::Section> again = IniFile::Parse(file.serialize().value()).sections();
-    ASSERT_EQ(again.size(), 2);
+    ASSERT_EQ(again.size(), sections.size());
     for (qsizetype at = 0; at < again.size(); ++at) {
-        EXPECT_EQ(again[at].name, file.sections()[at].name);
-        EXPECT_EQ(again[at].keys, file.sections()[at].keys);
+        EXPECT_EQ(again[at].name, sections[at].name);
+        EXPECT_EQ(again[at].keys, sections[at].keys);
     }
 }

@@ -149,6 +149,13 @@ TEST_F(DrawFileFixture, AMissingLineFieldReadsEmpty) {
     EXPECT_EQ(read.draw->tel, DrawFile::LineStart{});
 }
 
+// A null line number once loaded as a line 0, which the file written back then refused.
+TEST_F(DrawFileFixture, ALineWithANullNumberIsRefused) {
+    EXPECT_EQ(parseError(R"({"kind": "TEL", "lines": [{"line": null, "nom": "NC"}]})"),
+              QStringLiteral("Le fichier \"t.json\" n'est pas un tableau : \"lines[0].line\" "
+                             "manque : chaque ligne porte son numéro."));
+}
+
 TEST_F(DrawFileFixture, AFileThatIsNoDrawIsToldWhy) {
     EXPECT_EQ(parseError("[1, 2]"),
               QStringLiteral("Le fichier \"t.json\" n'est pas un tableau : il ne contient pas un "

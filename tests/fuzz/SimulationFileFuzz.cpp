@@ -1,5 +1,6 @@
 // libFuzzer target for the simulation file reader: any bytes must end in a load or a
-// message, without a crash and without unbounded memory.
+// message, without a crash and without unbounded memory, and what was read must write
+// back and read again to the same input.
 #include "core/ScriptedPrompter.h"
 #include "core/SimulationFile.h"
 
@@ -8,24 +9,28 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+namespace {
+
+SimulationFile::LoadStatus load(const QByteArray& bytes, SimulationInput& input) {
     QBuffer buffer;
-    buffer.setData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    SimulationInput input;
     ScriptedPrompter prompter;
-    const auto status =
-        SimulationFile::LoadFrom(buffer, QStringLiteral("fuzz.txt"), input, prompter);
-    if (status == SimulationFile::LoadStatus::Loaded) {
-        // What was read must write back and read again to the same input.
-        QBuffer again;
-        again.setData(SimulationFile::Serialize(input));
-        again.open(QIODevice::ReadOnly);
-        SimulationInput reread;
-        if (SimulationFile::LoadFrom(again, QStringLiteral("fuzz.txt"), reread, prompter) !=
-            SimulationFile::LoadStatus::Loaded) {
-            __builtin_trap();
-        }
+    return SimulationFile::LoadFrom(buffer, QStringLiteral("fuzz.txt"), input, prompter);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    SimulationInput input;
+    if (load(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+             input) != SimulationFile::LoadStatus::Loaded) {
+        return 0;
+    }
+    SimulationInput reread;
+    if (load(SimulationFile::Serialize(input), reread) != SimulationFile::LoadStatus::Loaded ||
+        !(reread == input)) {
+        __builtin_trap();
     }
     return 0;
 }
