@@ -16,8 +16,9 @@ public:
     // Prints on the default printer; false, with nothing printed, when there is none.
     static bool Print(const ReportRenderer::Pages& pages, const QString& title);
     static QString NoPrinterMessage() {
-        return QStringLiteral("Aucune imprimante n'est disponible : rien n'a été imprimé. La "
-                              "prévisualisation permet d'exporter le tableau en PDF.");
+        return QStringLiteral(
+            "Aucune imprimante n'est disponible : rien n'a été imprimé. La "
+            "prévisualisation permet d'exporter le tableau en PDF.");
     }
     // Prints on a printer set up by the caller (a PDF printer, for instance).
     static void PrintOn(const ReportRenderer::Pages& pages, QPrinter& printer);
