@@ -28,6 +28,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -150,39 +151,64 @@ BENCHMARK(AddAndRemoveRound)->Arg(256)->Arg(512)->Unit(benchmark::kMillisecond);
 enum class Edit { Place, Return, Exchange, Seed, Swap, Empty };
 enum class Timed { Edit, Undo, Redo };
 
+// The first name labels or segments, in page order, that carry a line (tag above 0) and
+// whose text passes the test.
+QStringList lineItems(const Page& page, const QString& prefix,
+                      const std::function<bool(const QString&)>& test, int count) {
+    QStringList found;
+    for (const QString& name : page.names(prefix)) {
+        const PageItem* item = page.find(name);
+        if (item->tag > 0 && test(item->text) && found.size() < count) {
+            found.append(name);
+        }
+    }
+    return found;
+}
+
 void run(ShownDraw& opened, Edit edit) {
     BracketEditor& editor = opened.view.editor();
+    Page& page = opened.page;
     ScriptedSeedDialog dialog({{QStringLiteral("5"), ScriptedSeedDialog::Step::Button::Ok}},
                               opened.draw.prompter);
-    const QString first = ItemKeys::key(ItemKeys::Name, 1, 1);
+    const auto named = [](const QString& text) { return !text.trimmed().isEmpty(); };
+    const auto any = [](const QString&) { return true; };
+    const QString first = lineItems(page, ItemKeys::Name, named, 1).value(0);
     switch (edit) {
         case Edit::Place:
             // Room on the roster: the skeleton has placed every player.
-            opened.page.change(QStringLiteral("Effectif1"), [](PageItem& entry) {
-                entry.text.replace(0, 2, QStringLiteral(" 0"));
-            });
+            page.change(QStringLiteral("Effectif1"),
+                        [](PageItem& entry) { entry.text.replace(0, 2, QStringLiteral(" 0")); });
             editor.Drop(QStringLiteral("Effectif1"), first, dialog);
             break;
         case Edit::Return: {
-            const QString ranking = opened.page.find(first)->text.trimmed();
-            for (int row = 1; row <= 12; ++row) {
-                const QString entry = QStringLiteral("Effectif%1").arg(row);
-                if (opened.page.find(entry)->text.endsWith(QStringLiteral("(%1)").arg(ranking))) {
+            const QString ranking = page.find(first)->text.trimmed();
+            for (const QString& entry : page.names(QStringLiteral("Effectif"))) {
+                if (page.find(entry)->text.endsWith(QStringLiteral("(%1)").arg(ranking))) {
                     editor.Drop(first, entry, dialog);
                 }
             }
             break;
         }
-        case Edit::Exchange:
-            editor.Drop(first, ItemKeys::key(ItemKeys::Name, 1, 1024), dialog);
+        case Edit::Exchange: {
+            const QString other = lineItems(
+                                      page, ItemKeys::Name,
+                                      [&](const QString& text) {
+                                          return named(text) && text != page.find(first)->text;
+                                      },
+                                      1)
+                                      .value(0);
+            editor.Drop(first, other, dialog);
             break;
+        }
         case Edit::Seed:
             editor.Click(first, dialog);
             break;
-        case Edit::Swap:
-            editor.Drop(ItemKeys::key(ItemKeys::Segment, 10, 2045),
-                        ItemKeys::key(ItemKeys::Segment, 10, 2046), dialog);
+        case Edit::Swap: {
+            const QStringList segments =
+                lineItems(page, ItemKeys::Segment + QStringLiteral("02"), any, 2);
+            editor.Drop(segments.value(0), segments.value(1), dialog);
             break;
+        }
         case Edit::Empty:
             editor.EmptyDraw();
             break;

@@ -106,8 +106,12 @@ void BracketEditor::EmptyDraw() {
 
 void BracketEditor::Record(const QString& text, const std::function<void()>& edit) {
     const EditSnapshot before = capture();
+    Page::Journal journal;
+    view_.page().setJournal(&journal);
     edit();
+    view_.page().setJournal(nullptr);
     DrawDelta delta = DrawDelta::Between(before, capture());
+    delta.AddItems(journal, view_.page());
     if (!delta.changesAnything()) {
         return;
     }
@@ -121,7 +125,7 @@ EditSnapshot::Figures BracketEditor::figures() const {
 }
 
 EditSnapshot BracketEditor::capture() const {
-    return EditSnapshot::Capture(view_.page(), view_.table(), figures());
+    return EditSnapshot::CaptureTable(view_.table(), figures());
 }
 
 // The page goes back item by item when it still shows what the edit left; after a zoom

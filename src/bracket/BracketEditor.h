@@ -39,7 +39,8 @@ public:
     void EmptyDraw();
 
     // Runs an edit; when it changed the table, the page or the view's figures, it goes on
-    // the undo stack under that text.
+    // the undo stack under that text. The page's journal tells which items it changed, so
+    // an edit must not record another one inside it.
     void Record(const QString& text, const std::function<void()>& edit);
 
 private:

@@ -5,6 +5,16 @@
 #include "page/Page.h"
 
 EditSnapshot EditSnapshot::Capture(const Page& page, RecordTable* table, const Figures& figures) {
+    EditSnapshot snapshot = CaptureTable(table, figures);
+    const QList<const PageItem*> items = page.items();
+    snapshot.items.reserve(items.size());
+    for (const PageItem* item : items) {
+        snapshot.items.insert(item->name, *item);
+    }
+    return snapshot;
+}
+
+EditSnapshot EditSnapshot::CaptureTable(RecordTable* table, const Figures& figures) {
     EditSnapshot snapshot;
     snapshot.figures = figures;
     if (table != nullptr && table->isOpen()) {
@@ -13,12 +23,24 @@ EditSnapshot EditSnapshot::Capture(const Page& page, RecordTable* table, const F
             snapshot.lines.emplace(number, std::move(line));
         }
     }
-    const QList<const PageItem*> items = page.items();
-    snapshot.items.reserve(items.size());
-    for (const PageItem* item : items) {
-        snapshot.items.insert(item->name, *item);
-    }
     return snapshot;
+}
+
+void DrawDelta::AddItems(const Page::Journal& journal, const Page& page) {
+    for (auto at = journal.cbegin(); at != journal.cend(); ++at) {
+        const PageItem* now = page.find(at.key());
+        if (at->has_value() && now != nullptr && **at == *now) {
+            continue;
+        }
+        if (!at->has_value() && now == nullptr) {
+            continue;
+        }
+        ItemChange change{at.key(), *at, std::nullopt};
+        if (now != nullptr) {
+            change.after = *now;
+        }
+        items.append(std::move(change));
+    }
 }
 
 DrawDelta DrawDelta::Between(const EditSnapshot& before, const EditSnapshot& after) {

@@ -4,6 +4,7 @@
 #include "BracketSettings.h"
 
 #include "drawtable/DrawFile.h"
+#include "page/Page.h"
 #include "page/PageItem.h"
 
 #include <QHash>
@@ -13,7 +14,6 @@
 #include <map>
 #include <optional>
 
-class Page;
 class RecordTable;
 
 // Everything an edit of the bracket can change: the lines of the draw table, the items
@@ -33,6 +33,8 @@ struct EditSnapshot {
 
     // The table may be missing (a table that could not be opened): no lines.
     static EditSnapshot Capture(const Page& page, RecordTable* table, const Figures& figures);
+    // The lines and figures only: the page's changes come from its journal.
+    static EditSnapshot CaptureTable(RecordTable* table, const Figures& figures);
 };
 
 // What an edit changed, and only that, so that a long history of edits on a large draw
@@ -56,6 +58,8 @@ struct DrawDelta {
     EditSnapshot::Figures after;
 
     static DrawDelta Between(const EditSnapshot& before, const EditSnapshot& after);
+    // The items a page's journal saw change, as they were and as they are now.
+    void AddItems(const Page::Journal& journal, const Page& page);
     // An edit that changed nothing at all (a player returned to another ranking's entry,
     // a dialog closed) is no step of the history; one that changed only the page (two
     // lines of the same content exchanged) is, so that undo gives back that page too.

@@ -13,8 +13,8 @@
 #include "core/Prompter.h"
 #include "core/RankingLadder.h"
 #include "core/StaircaseState.h"
-#include "drawtable/RankingOrderList.h"
 #include "drawtable/DrawExchange.h"
+#include "drawtable/RankingOrderList.h"
 #include "drawtable/RecordTable.h"
 #include "drawtable/TableLayout.h"
 #include "drawtable/TableNames.h"
@@ -154,14 +154,14 @@ void TableauPrevisualise::FullRedisplay(bool reopen) {
 // command line can export that draw later. The table is what the user works on: a
 // figures file that cannot be written is no reason to interrupt the view.
 void TableauPrevisualise::keepFigures() const {
-    const DrawExchange::View view{
-        settings_.Kind == BracketSettings::DrawKind::LineStart ? DrawFile::Kind::LineStart
-                                                               : DrawFile::Kind::Staggered,
-        settings_.HideEmptyBranches,
-        settings_.SeedCount,
-        settings_.SolutionNumber,
-        lineStart_.Byes,
-        lineStart_.NonByes};
+    const DrawExchange::View view{settings_.Kind == BracketSettings::DrawKind::LineStart
+                                      ? DrawFile::Kind::LineStart
+                                      : DrawFile::Kind::Staggered,
+                                  settings_.HideEmptyBranches,
+                                  settings_.SeedCount,
+                                  settings_.SolutionNumber,
+                                  lineStart_.Byes,
+                                  lineStart_.NonByes};
     DrawExchange::SaveFigures(host_.DataLocation, state_, view);
 }
 

@@ -22,6 +22,7 @@ QString Page::add(PageItem item) {
             item.name = QStringLiteral("#%1").arg(++nextAnonymous_);
         } while (byName_.contains(item.name));
     }
+    note(item.name);
     const auto existing = byName_.constFind(item.name);
     if (existing != byName_.cend()) {
         PageItem& stored = items_.at(existing.value());
@@ -50,6 +51,7 @@ bool Page::change(const QString& name, const std::function<void(PageItem&)>& edi
     if (found == byName_.cend()) {
         return false;
     }
+    note(name);
     PageItem& item = items_.at(found.value());
     edit(item);
     item.name = name;  // the name is the key: an edit cannot change it
@@ -64,6 +66,7 @@ bool Page::remove(const QString& name) {
     if (found == byName_.end()) {
         return false;
     }
+    note(name);
     items_.erase(found.value());
     byName_.erase(found);
     if (observer_ != nullptr) {
@@ -73,11 +76,24 @@ bool Page::remove(const QString& name) {
 }
 
 void Page::clear() {
+    if (journal_ != nullptr) {
+        for (const auto& [order, item] : items_) {
+            note(item.name);
+        }
+    }
     items_.clear();
     byName_.clear();
     if (observer_ != nullptr) {
         observer_->pageCleared();
     }
+}
+
+void Page::note(const QString& name) {
+    if (journal_ == nullptr || journal_->contains(name)) {
+        return;
+    }
+    const PageItem* item = find(name);
+    journal_->insert(name, item != nullptr ? std::optional<PageItem>(*item) : std::nullopt);
 }
 
 QList<const PageItem*> Page::items() const {

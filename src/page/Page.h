@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 class PageObserver;
 
@@ -55,11 +56,20 @@ public:
 
     void setObserver(PageObserver* observer) { observer_ = observer; }
 
+    // What items were before their first change since the journal was set (none for an
+    // item that did not exist): an edit learns what it changed without comparing whole
+    // pages. No journal: nullptr.
+    using Journal = QHash<QString, std::optional<PageItem>>;
+    void setJournal(Journal* journal) { journal_ = journal; }
+
 private:
     std::map<quint64, PageItem> items_;  // by order of addition
     QHash<QString, quint64> byName_;
     quint64 nextOrder_ = 0;
     quint64 nextAnonymous_ = 0;
+    void note(const QString& name);
+
     PageObserver* observer_ = nullptr;
+    Journal* journal_ = nullptr;
     int batchDepth_ = 0;
 };

@@ -100,3 +100,26 @@ TEST(Page, KeepsOrderAcrossThousandsOfRemovals) {
     EXPECT_EQ(page.find(QStringLiteral("COL4094"))->top, 4094);
     EXPECT_EQ(page.items().first()->name, QStringLiteral("COL2"));
 }
+
+TEST(Page, TheJournalKeepsEachItemAsItWasBeforeItsFirstChange) {
+    Page page;
+    page.add(label("A", 1, 1));
+    page.add(label("B", 2, 2));
+    page.add(label("C", 3, 3));
+    Page::Journal journal;
+    page.setJournal(&journal);
+    page.change(QStringLiteral("A"), [](PageItem& item) { item.top = 10; });
+    page.change(QStringLiteral("A"), [](PageItem& item) { item.top = 20; });
+    page.remove(QStringLiteral("B"));
+    page.add(label("D", 4, 4));
+    page.clear();
+    page.setJournal(nullptr);
+    page.add(label("E", 5, 5));
+
+    EXPECT_EQ(journal.size(), 4);
+    EXPECT_EQ(journal.value(QStringLiteral("A"))->top, 1);  // before the first change
+    EXPECT_EQ(journal.value(QStringLiteral("B"))->top, 2);
+    EXPECT_EQ(journal.value(QStringLiteral("C"))->top, 3);         // taken by the clearing
+    EXPECT_FALSE(journal.value(QStringLiteral("D")).has_value());  // it did not exist
+    EXPECT_FALSE(journal.contains(QStringLiteral("E")));
+}
