@@ -120,3 +120,18 @@ TEST_F(BracketDrags, AClickOnANameOpensTheSeedDialogAndSupprimerEmptiesTheDraw) 
     EXPECT_EQ(nom(3), QString());
     EXPECT_EQ(position(3), DrawLine::Empty);
 }
+
+TEST_F(BracketDrags, TheSeedDialogWarnsOnAnEmptyNumberAndItsCloseBoxChangesNothing) {
+    QTimer::singleShot(0, [this] {
+        auto* dialog = qobject_cast<TDlgMetInformations*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->edit()->clear();
+        dialog->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+        EXPECT_TRUE(dialog->isVisible());  // still open after the warning
+        EXPECT_EQ(prompter_.texts(), QStringList{QStringLiteral("Erreur de saisie numérique !!")});
+        dialog->close();
+    });
+    QTest::mouseClick(viewport(), Qt::LeftButton, Qt::NoModifier, at(label(1, 3)));
+    EXPECT_EQ(position(3), DrawLine::Entrant);
+    EXPECT_FALSE(view_->findChild<QAction*>(QStringLiteral("SpeedButtonAnnuler"))->isEnabled());
+}
