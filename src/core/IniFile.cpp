@@ -77,7 +77,7 @@ IniFile IniFile::Parse(const QByteArray& bytes) {
     for (QByteArray& line : lines) {
         // The reader drops a UTF-8 byte order mark only at the very start of the file,
         // where the writer may well put a line that had one elsewhere.
-        if (line.startsWith("\xEF\xBB\xBF")) {
+        while (line.startsWith("\xEF\xBB\xBF")) {
             line.remove(0, 3);
         }
         if (!isIniLine(line)) {
