@@ -81,7 +81,8 @@ TEST(IniFileTest, ASaveThatCannotCreateItsFolderSaysWhyInFrench) {
 // under "[]" came back first once saved, and a byte order mark inside the file stuck to a key.
 TEST(IniFileTest, DamagedLinesAreSkippedAndTheFileReadsBackTheSame) {
     const IniFile file = IniFile::Parse(
-        "[SCORE\r\n\xEF\xBB\xBF\xEF\xBB\xBFTaille=9\r\n[NUMJOUEUR]\r\nPolice[X]\r\nTaille=7\rStyle="
+        "[SCORE\r\n "
+        "\xEF\xBB\xBF\xEF\xBB\xBFTaille=9\r\n[NUMJOUEUR]\r\nPolice[X]\r\nTaille=7\rStyle="
         "1\n[]\r\nk="
         "v\r\n");
     const QList<IniFile::Section> sections = file.sections();
