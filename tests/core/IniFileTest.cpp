@@ -1,25 +1,12 @@
 #include "core/IniFile.h"
 
+#include "common/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-}  // namespace
 
 TEST(IniFileTest, AMissingFileHasNoValuesAndGivesTheFallback) {
     const IniFile file = IniFile::Load(QStringLiteral("/nonexistent/Orvanel.INI"));
