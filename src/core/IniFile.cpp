@@ -35,6 +35,21 @@ QList<CSimpleIniA::Entry> inFileOrder(CSimpleIniA::TNamesDepend names) {
     return QList<CSimpleIniA::Entry>(names.begin(), names.end());
 }
 
+// Removes the byte order marks among the blanks that start a line.
+void dropByteOrderMarks(QByteArray& line) {
+    static const QByteArray mark("\xEF\xBB\xBF");
+    qsizetype at = 0;
+    while (at < line.size()) {
+        if (line.at(at) == ' ' || line.at(at) == '\t') {
+            ++at;
+        } else if (line.mid(at, mark.size()) == mark) {
+            line.remove(at, mark.size());
+        } else {
+            break;
+        }
+    }
+}
+
 // Blank, a comment, a section with its closing bracket, or a key with its value.
 bool isIniLine(const QByteArray& line) {
     const QByteArray text = line.trimmed();
@@ -77,9 +92,7 @@ IniFile IniFile::Parse(const QByteArray& bytes) {
     for (QByteArray& line : lines) {
         // The reader drops a UTF-8 byte order mark only at the very start of the file,
         // where the writer may well put a line that had one elsewhere.
-        if (line.startsWith("\xEF\xBB\xBF")) {
-            line.remove(0, 3);
-        }
+        dropByteOrderMarks(line);
         if (!isIniLine(line)) {
             line.clear();
         }

@@ -1,4 +1,5 @@
 #include "CliRunner.h"
+#include "common/FileBytes.h"
 #include "common/SmallDisk.h"
 
 #include <QDir>
@@ -13,17 +14,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Every file of the folder with its bytes: what a failed command must leave as it was.
 QMap<QString, QByteArray> snapshot(const QString& folder) {

@@ -1,25 +1,12 @@
 #include "core/IniFile.h"
 
+#include "common/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-}  // namespace
 
 TEST(IniFileTest, AMissingFileHasNoValuesAndGivesTheFallback) {
     const IniFile file = IniFile::Load(QStringLiteral("/nonexistent/Orvanel.INI"));
@@ -81,7 +68,9 @@ TEST(IniFileTest, ASaveThatCannotCreateItsFolderSaysWhyInFrench) {
 // under "[]" came back first once saved, and a byte order mark inside the file stuck to a key.
 TEST(IniFileTest, DamagedLinesAreSkippedAndTheFileReadsBackTheSame) {
     const IniFile file = IniFile::Parse(
-        "[SCORE\r\n\xEF\xBB\xBFTaille=9\r\n[NUMJOUEUR]\r\nPolice[X]\r\nTaille=7\rStyle=1\n[]\r\nk="
+        "[SCORE\r\n "
+        "\xEF\xBB\xBF\xEF\xBB\xBFTaille=9\r\n[NUMJOUEUR]\r\nPolice[X]\r\nTaille=7\rStyle="
+        "1\n[]\r\nk="
         "v\r\n");
     const QList<IniFile::Section> sections = file.sections();
     ASSERT_EQ(sections.size(), 2);
