@@ -39,20 +39,6 @@ QJsonArray indexes(const QList<int>& list) {
     return array;
 }
 
-// The figures of the line-start wizard that the line-start panel shows.
-LineStartFigures lineStartFigures(const DrawFile& draw) {
-    LineStartFigures figures;
-    figures.GridPlayers = draw.tel.N - draw.tel.QE;
-    figures.LineQualifiersIn = draw.tel.QE;
-    figures.LineQualifiersOut = draw.tel.QS;
-    figures.LineSeeds = draw.seeds;
-    figures.LineDimension = draw.tel.D;
-    figures.Byes = draw.tel.E;
-    figures.NonByes = draw.tel.NE;
-    figures.LineFinalDraw = draw.finalDraw;
-    return figures;
-}
-
 }  // namespace
 
 BracketSession::BracketSession()
@@ -82,7 +68,7 @@ QString BracketSession::Open(const DrawFile& draw) {
     settings.SolutionNumber = shown.solution;
     if (draw.kind == DrawFile::Kind::LineStart) {
         settings.Kind = BracketSettings::DrawKind::LineStart;
-        view_->OpenLineStart(lineStartFigures(draw));
+        view_->OpenLineStart(DrawExchange::LineStartFiguresOf(draw));
     } else {
         settings.Kind = BracketSettings::DrawKind::StaggeredEntry;
         view_->OpenStaggered();

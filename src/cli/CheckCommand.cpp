@@ -9,7 +9,6 @@
 #include "core/BusyCursor.h"
 #include "core/HostInterface.h"
 #include "core/LineStartFigures.h"
-#include "core/RankingLadder.h"
 #include "core/ScriptedPrompter.h"
 #include "core/StaircaseState.h"
 #include "drawtable/DrawExchange.h"
@@ -19,24 +18,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-
-namespace {
-
-LineStartFigures lineStartFigures(const DrawFile& draw) {
-    LineStartFigures figures;
-    figures.GridPlayers = draw.tel.N - draw.tel.QE;
-    figures.LineQualifiersIn = draw.tel.QE;
-    figures.LineQualifiersOut = draw.tel.QS;
-    figures.LineSeeds = draw.seeds;
-    figures.LineDimension = draw.tel.D;
-    figures.Byes = draw.tel.E;
-    figures.NonByes = draw.tel.NE;
-    figures.PowerDimension = RankingLadder::NextPowerOfTwo(1, draw.tel.D);
-    figures.LineFinalDraw = draw.finalDraw;
-    return figures;
-}
-
-}  // namespace
 
 QString CheckCommand::summary() const {
     return QStringLiteral("vérifie les règles et recommandations d'un tableau");
@@ -99,7 +80,7 @@ int CheckCommand::run(CliCall& call) {
     settings.SolutionNumber = shown.solution;
     if (draw.kind == DrawFile::Kind::LineStart) {
         settings.Kind = BracketSettings::DrawKind::LineStart;
-        view.OpenLineStart(lineStartFigures(draw));
+        view.OpenLineStart(DrawExchange::LineStartFiguresOf(draw));
     } else {
         settings.Kind = BracketSettings::DrawKind::StaggeredEntry;
         view.OpenStaggered();

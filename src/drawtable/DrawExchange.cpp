@@ -5,6 +5,7 @@
 #include "RecordTable.h"
 #include "TableLayout.h"
 #include "TableNames.h"
+#include "core/RankingLadder.h"
 
 #include "core/StaircaseState.h"
 
@@ -185,6 +186,20 @@ QString DrawExchange::Load(const DrawFile& draw, const QString& location, Stairc
 DrawExchange::View DrawExchange::ViewOf(const DrawFile& draw) {
     return {draw.kind,  draw.hideEmptyBranches, draw.seeds, draw.tee.solution, draw.tel.E,
             draw.tel.NE};
+}
+
+LineStartFigures DrawExchange::LineStartFiguresOf(const DrawFile& draw) {
+    LineStartFigures figures;
+    figures.GridPlayers = draw.tel.N - draw.tel.QE;
+    figures.LineQualifiersIn = draw.tel.QE;
+    figures.LineQualifiersOut = draw.tel.QS;
+    figures.LineSeeds = draw.seeds;
+    figures.LineDimension = draw.tel.D;
+    figures.Byes = draw.tel.E;
+    figures.NonByes = draw.tel.NE;
+    figures.PowerDimension = RankingLadder::NextPowerOfTwo(1, draw.tel.D);
+    figures.LineFinalDraw = draw.finalDraw;
+    return figures;
 }
 
 QString DrawExchange::SaveFigures(const QString& location, const StaircaseState& state,

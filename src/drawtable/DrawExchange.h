@@ -2,6 +2,7 @@
 
 #include "DrawFile.h"
 #include "DrawFileJson.h"
+#include "core/LineStartFigures.h"
 
 #include <QString>
 
@@ -53,6 +54,8 @@ public:
     static QString Load(const DrawFile& draw, const QString& location, StaircaseState& state);
     // How the bracket view opens on a loaded draw.
     static View ViewOf(const DrawFile& draw);
+    // The line-start wizard's figures of a line-start draw, as its panel shows them.
+    static LineStartFigures LineStartFiguresOf(const DrawFile& draw);
 
     // Keeps the figures of the state and the view in the folder; empty on success.
     static QString SaveFigures(const QString& location, const StaircaseState& state,
