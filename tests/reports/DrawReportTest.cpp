@@ -238,18 +238,18 @@ TEST_F(DrawReportTest, ReadsThePrintSettingsAndForcesMarginsOnLargeDraws) {
     PrintSettings settings;
     settings.Margins = QMarginsF(12.0, 25.0, 8.0, 30.0);
     settings.FooterHeight = 40;
-    TQR1TableauEscalier small(ReportPaper(), settings, TQR1TableauEscalier::DefaultFonts(),
-                              EmptyDraw(32));
+    const DrawFile draw32 = EmptyDraw(32);
+    const DrawFile draw64 = EmptyDraw(64);
+    TQR1TableauEscalier small(ReportPaper(), settings, TQR1TableauEscalier::DefaultFonts(), draw32);
     small.LayOutSheet(32, 0, 1, 1, true);
     EXPECT_EQ(small.page().margins(), settings.Margins);
     EXPECT_EQ(small.page().band(TQR1TableauEscalier::FooterBand)->height, 40);
-    TQR1TableauEscalier large(ReportPaper(), settings, TQR1TableauEscalier::DefaultFonts(),
-                              EmptyDraw(64));
+    TQR1TableauEscalier large(ReportPaper(), settings, TQR1TableauEscalier::DefaultFonts(), draw64);
     large.LayOutSheet(64, 0, 1, 1, true);
     EXPECT_EQ(large.page().margins(), QMarginsF(12.0, 10.0, 8.0, 10.0));
     // A3 paper: the page grows to 297 × 420 mm.
     TQR1TableauEscalier a3({QPageSize::A3, QPageLayout::Portrait}, settings,
-                           TQR1TableauEscalier::DefaultFonts(), EmptyDraw(64));
+                           TQR1TableauEscalier::DefaultFonts(), draw64);
     EXPECT_EQ(a3.page().paperSize(), QSize(1123, 1587));
     EXPECT_DOUBLE_EQ(a3.paperScale(), 1.4142);
 }
