@@ -36,6 +36,10 @@ public:
     TQR1TableauEscalier(const ReportPaper& paper, const PrintSettings& settings,
                         const FontSettings& fonts, const DrawFile& draw,
                         const QString& infoTableau = QString());
+    // The report keeps a reference to the draw: a temporary one would not outlive it.
+    TQR1TableauEscalier(const ReportPaper& paper, const PrintSettings& settings,
+                        const FontSettings& fonts, DrawFile&& draw,
+                        const QString& infoTableau = QString()) = delete;
 
     DrawReportOptions& options() { return options_; }
 
